@@ -1,0 +1,42 @@
+#include "calc/calculation.hpp"
+
+#include "runtime/number_format.hpp"
+#include "runtime/number_parse.hpp"
+
+namespace korvala::calc {
+
+namespace {
+
+constexpr int kChecked = 1;
+
+} // namespace
+
+CalculationOutcome calculate(const CalculationInput& input,
+                             const runtime::NumberSettings& settings) {
+    try {
+        Cylinder parsed{};
+        bool valid = true;
+        for (const Quantity quantity : kQuantities) {
+            const std::size_t i = indexOf(quantity);
+            parsed[i] = runtime::parseLeadingNumber(input.texts[i], settings);
+            if (input.checks[i] == kChecked && !(parsed[i] > 0.0)) {
+                valid = false;
+            }
+        }
+        if (!valid) {
+            return Declined{};
+        }
+        const GivenPair pair = givenPairOf(input.type);
+        Completed completed{completeCylinder(input.type, parsed[indexOf(pair.first)],
+                                             parsed[indexOf(pair.second)]),
+                            {}};
+        for (std::size_t i = 0; i < kQuantityCount; ++i) {
+            completed.texts[i] = runtime::formatSevenDecimals(completed.values[i], settings);
+        }
+        return completed;
+    } catch (const runtime::RunTimeError& error) {
+        return Failed{error.number()};
+    }
+}
+
+} // namespace korvala::calc

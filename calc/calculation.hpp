@@ -1,0 +1,47 @@
+// The calculation as one operation.
+//
+// In: the problem type, the five value texts and the five check states (indexed by Quantity;
+// 1 means the quantity is given) and the number settings to read and write with. Every text is
+// read with parseLeadingNumber(); a checked value that is not greater than zero declines the
+// calculation. Otherwise the given pair is completed and all five values come back with their
+// seven-decimal texts. A number too large to read, or a failing step of the solver, ends the
+// calculation with its run-time error, raised even from a row that is not checked. Declines and
+// errors carry nothing to write: the caller changes nothing then. Never throws.
+#pragma once
+
+#include "calc/problem_type.hpp"
+#include "calc/quantity.hpp"
+#include "calc/solver.hpp"
+#include "runtime/number_settings.hpp"
+#include "runtime/run_time_error.hpp"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace korvala::calc {
+
+struct CalculationInput {
+    ProblemType type = ProblemType::RH;
+    std::array<std::string_view, kQuantityCount> texts{};
+    std::array<int, kQuantityCount> checks{};
+};
+
+struct Declined {};
+
+struct Completed {
+    Cylinder values{};
+    std::array<std::string, kQuantityCount> texts; // seven-decimal, as the settings write them
+};
+
+struct Failed {
+    runtime::ErrorNumber error = runtime::ErrorNumber::InvalidArgument;
+};
+
+using CalculationOutcome = std::variant<Declined, Completed, Failed>;
+
+[[nodiscard]] CalculationOutcome calculate(const CalculationInput& input,
+                                           const runtime::NumberSettings& settings);
+
+} // namespace korvala::calc

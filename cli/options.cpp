@@ -1,0 +1,116 @@
+#include "cli/options.hpp"
+
+#include <vector>
+
+namespace korvala::cli {
+
+namespace {
+
+constexpr int kLastNegativeForm = 4;
+constexpr int kCommonGroupSize = 3;
+
+// Splits "--name=value" into its two halves; a plain "--name" has no inline value.
+struct Argument {
+    std::string_view name;
+    std::optional<std::string_view> inlineValue;
+};
+
+Argument split(std::string_view argument) {
+    const std::size_t equals = argument.find('=');
+    if (argument.starts_with("--") && equals != std::string_view::npos) {
+        return {argument.substr(0, equals), argument.substr(equals + 1)};
+    }
+    return {argument, std::nullopt};
+}
+
+} // namespace
+
+std::string_view usageText() {
+    return "Usage: korvala-calc [options] < requests.jsonl\n"
+           "\n"
+           "Reads one request a line, {\"type\": 0..8, \"texts\": [5 strings], \"checks\": [5 of 0 "
+           "or 1]},\n"
+           "and writes one JSON line per request with its outcome.\n"
+           "\n"
+           "Number settings (without any of them, the user's regional settings apply):\n"
+           "  --decimal S         decimal symbol (default \".\")\n"
+           "  --group S           grouping symbol (default none; groups of 3 unless --grouping)\n"
+           "  --grouping SIZES    group sizes: 3, 3;2 or none\n"
+           "  --no-leading-zero   write .5000000 instead of 0.5000000\n"
+           "  --negative-form N   0 (1.1), 1 -1.1, 2 - 1.1, 3 1.1-, 4 1.1 - (default 1)\n"
+           "  --help              show this text\n";
+}
+
+bool parseOptions(std::span<const std::string_view> arguments, Options& options,
+                  OptionsError& error) {
+    runtime::NumberSettings settings = runtime::posixNumberSettings();
+    bool explicitSettings = false;
+    bool explicitSizes = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const Argument argument = split(arguments[i]);
+        const auto value = [&]() -> std::optional<std::string_view> {
+            if (argument.inlineValue) {
+                return argument.inlineValue;
+            }
+            if (i + 1 < arguments.size()) {
+                return arguments[++i];
+            }
+            error.message = std::string(argument.name) + " needs a value";
+            return std::nullopt;
+        };
+        if (argument.name == "--help" || argument.name == "-h") {
+            options.help = true;
+        } else if (argument.name == "--no-leading-zero") {
+            settings.leadingZero = false;
+            explicitSettings = true;
+        } else if (argument.name == "--decimal") {
+            const auto symbol = value();
+            if (!symbol) {
+                return false;
+            }
+            settings.decimalSymbol = *symbol;
+            explicitSettings = true;
+        } else if (argument.name == "--group") {
+            const auto symbol = value();
+            if (!symbol) {
+                return false;
+            }
+            settings.groupSymbol = *symbol;
+            explicitSettings = true;
+        } else if (argument.name == "--grouping") {
+            const auto sizes = value();
+            if (!sizes) {
+                return false;
+            }
+            if (!runtime::parseGroupSizes(*sizes, settings.groupSizes)) {
+                error.message = "--grouping takes sizes such as 3, 3;2 or none";
+                return false;
+            }
+            explicitSettings = true;
+            explicitSizes = true;
+        } else if (argument.name == "--negative-form") {
+            const auto form = value();
+            if (!form) {
+                return false;
+            }
+            if (form->size() != 1 || (*form)[0] < '0' || (*form)[0] > '0' + kLastNegativeForm) {
+                error.message = "--negative-form takes a number from 0 to 4";
+                return false;
+            }
+            settings.negativeForm = static_cast<runtime::NegativeForm>((*form)[0] - '0');
+            explicitSettings = true;
+        } else {
+            error.message = "unknown option " + std::string(arguments[i]);
+            return false;
+        }
+    }
+    if (!explicitSizes && !settings.groupSymbol.empty()) {
+        settings.groupSizes = {kCommonGroupSize};
+    }
+    if (explicitSettings) {
+        options.settings = settings;
+    }
+    return true;
+}
+
+} // namespace korvala::cli

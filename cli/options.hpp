@@ -1,0 +1,30 @@
+// Command-line options of korvala-calc. Any option that sets a part of the number settings
+// makes the settings explicit: they start from the POSIX ones and take what the options say.
+// Without such options the user's regional settings are read for every request.
+#pragma once
+
+#include "runtime/number_settings.hpp"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace korvala::cli {
+
+struct Options {
+    std::optional<runtime::NumberSettings> settings; // empty: the user's regional settings
+    bool help = false;
+};
+
+struct OptionsError {
+    std::string message;
+};
+
+// Reads the arguments after the program name. Returns false and fills `error` on a bad one.
+[[nodiscard]] bool parseOptions(std::span<const std::string_view> arguments, Options& options,
+                                OptionsError& error);
+
+[[nodiscard]] std::string_view usageText();
+
+} // namespace korvala::cli

@@ -1,0 +1,51 @@
+#include "cli/response.hpp"
+
+#include "calc/value_box.hpp"
+
+#include <nlohmann/json.hpp>
+
+namespace korvala::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The texts are ours and valid UTF-8, but a regional symbol may not be; never throw on one.
+std::string dump(const Json& json) {
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+struct OutcomeWriter {
+    const runtime::NumberSettings& settings;
+
+    Json operator()(const calc::Declined& /*declined*/) const { return {{"outcome", "declined"}}; }
+
+    Json operator()(const calc::Completed& completed) const {
+        Json texts = Json::array();
+        Json shown = Json::array();
+        for (std::size_t i = 0; i < calc::kQuantityCount; ++i) {
+            texts.push_back(completed.texts[i]);
+            shown.push_back(calc::shownText(completed.values[i], settings));
+        }
+        return {{"outcome", "completed"}, {"texts", texts}, {"shown", shown}};
+    }
+
+    Json operator()(const calc::Failed& failed) const {
+        return {{"outcome", "error"},
+                {"number", static_cast<int>(failed.error)},
+                {"message", runtime::errorText(failed.error)}};
+    }
+};
+
+} // namespace
+
+std::string outcomeLine(const calc::CalculationOutcome& outcome,
+                        const runtime::NumberSettings& settings) {
+    return dump(std::visit(OutcomeWriter{settings}, outcome));
+}
+
+std::string invalidLine(std::size_t lineNumber, std::string_view message) {
+    return dump(Json{{"outcome", "invalid"}, {"line", lineNumber}, {"message", message}});
+}
+
+} // namespace korvala::cli

@@ -1,0 +1,204 @@
+#include "runtime/number_format.hpp"
+
+#include "runtime/digit_grouping.hpp"
+#include "runtime/utf8.hpp"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace korvala::runtime {
+
+namespace {
+
+constexpr int kDecimals = 7;
+// DBL_MAX has 309 integer digits; with the sign, the point and seven decimals 320 suffice.
+constexpr std::size_t kFixedBufferSize = 330;
+constexpr std::size_t kScientificBufferSize = 64;
+
+// A formatted number and where its parts lie, so a cut can be judged without reading the text.
+struct Layout {
+    std::string text;
+    std::size_t integerEnd = 0;   // byte just past the sign prefix and the integer digits
+    std::size_t fractionBegin = 0;
+    std::size_t fractionEnd = 0;  // the suffix (")", "-" or " -") starts here
+    bool integerIsZero = false;
+};
+
+std::string_view prefixOf(NegativeForm form) {
+    switch (form) {
+    case NegativeForm::Parentheses:
+        return "(";
+    case NegativeForm::LeadingMinus:
+        return "-";
+    case NegativeForm::LeadingMinusBlank:
+        return "- ";
+    case NegativeForm::TrailingMinus:
+    case NegativeForm::TrailingMinusBlank:
+        return "";
+    }
+    return "-";
+}
+
+std::string_view suffixOf(NegativeForm form) {
+    switch (form) {
+    case NegativeForm::Parentheses:
+        return ")";
+    case NegativeForm::TrailingMinus:
+        return "-";
+    case NegativeForm::TrailingMinusBlank:
+        return " -";
+    case NegativeForm::LeadingMinus:
+    case NegativeForm::LeadingMinusBlank:
+        return "";
+    }
+    return "";
+}
+
+void appendGrouped(std::string& out, std::string_view digits, const NumberSettings& settings) {
+    if (settings.groupSymbol.empty() || settings.groupSizes.empty()) {
+        out += digits;
+        return;
+    }
+    const GroupLayout layout = layoutOf(digits.size(), settings.groupSizes);
+    out += digits.substr(0, layout.leadingGroup);
+    std::size_t pos = layout.leadingGroup;
+    for (std::size_t group = layout.groupsAfter; group-- > 0;) {
+        const std::size_t size = groupSizeAt(settings.groupSizes, group);
+        out += settings.groupSymbol;
+        out += digits.substr(pos, size);
+        pos += size;
+    }
+}
+
+bool isAllZeros(std::string_view digits) {
+    return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
+}
+
+std::string nonFiniteText(double value) {
+    if (std::isnan(value)) {
+        return "nan";
+    }
+    return value < 0 ? "-inf" : "inf";
+}
+
+Layout layoutSevenDecimals(double value, const NumberSettings& settings) {
+    std::array<char, kFixedBufferSize> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, kDecimals);
+    std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const bool minus = !digits.empty() && digits.front() == '-';
+    if (minus) {
+        digits.remove_prefix(1);
+    }
+    const std::size_t point = digits.find('.');
+    const std::string_view integer = digits.substr(0, point);
+    const std::string_view fraction = digits.substr(point + 1);
+    const bool negative = minus && !(isAllZeros(integer) && isAllZeros(fraction));
+
+    Layout layout;
+    layout.integerIsZero = isAllZeros(integer);
+    std::string& text = layout.text;
+    if (negative) {
+        text += prefixOf(settings.negativeForm);
+    }
+    if (!(layout.integerIsZero && !settings.leadingZero)) {
+        appendGrouped(text, integer, settings);
+    }
+    layout.integerEnd = text.size();
+    text += settings.decimalSymbol;
+    layout.fractionBegin = text.size();
+    text += fraction;
+    layout.fractionEnd = text.size();
+    if (negative) {
+        text += suffixOf(settings.negativeForm);
+    }
+    return layout;
+}
+
+std::string formatScientific(double value, int decimals, const NumberSettings& settings) {
+    std::array<char, kScientificBufferSize> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific, decimals);
+    std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative) {
+        digits.remove_prefix(1);
+    }
+    const std::size_t e = digits.find('e');
+    const std::string_view mantissa = digits.substr(0, e);
+    std::string_view exponent = digits.substr(e + 1);
+    const bool negativeExponent = exponent.front() == '-';
+    exponent.remove_prefix(1); // to_chars always writes the exponent's sign
+    exponent.remove_prefix(std::min(exponent.find_first_not_of('0'), exponent.size() - 1));
+
+    std::string text;
+    if (negative) {
+        text += prefixOf(settings.negativeForm);
+    }
+    text += mantissa.front();
+    if (mantissa.size() > 1) {
+        text += settings.decimalSymbol;
+        text += mantissa.substr(2);
+    }
+    text += 'E';
+    if (negativeExponent) {
+        text += '-';
+    }
+    text += exponent;
+    if (negative) {
+        text += suffixOf(settings.negativeForm);
+    }
+    return text;
+}
+
+// A cut is faithful when it keeps the sign and every integer digit, and shows something
+// other than zeros for a value that is not zero.
+bool cutIsFaithful(const Layout& layout, std::size_t cutBytes, double value) {
+    if (cutBytes == layout.text.size()) {
+        return !(value != 0.0 && layout.integerIsZero &&
+                 isAllZeros(std::string_view(layout.text)
+                                .substr(layout.fractionBegin,
+                                        layout.fractionEnd - layout.fractionBegin)));
+    }
+    if (cutBytes < layout.integerEnd || layout.fractionEnd != layout.text.size()) {
+        return false;
+    }
+    const std::size_t shownFractionEnd = std::max(cutBytes, layout.fractionBegin);
+    const std::string_view shownFraction = std::string_view(layout.text).substr(
+        layout.fractionBegin, shownFractionEnd - layout.fractionBegin);
+    return !(value != 0.0 && layout.integerIsZero && isAllZeros(shownFraction));
+}
+
+} // namespace
+
+std::string formatSevenDecimals(double value, const NumberSettings& settings) {
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    return layoutSevenDecimals(value, settings).text;
+}
+
+std::string fitToWidth(double value, std::size_t width, const NumberSettings& settings) {
+    if (!std::isfinite(value)) {
+        return std::string(utf8::firstCharacters(nonFiniteText(value), width));
+    }
+    Layout layout = layoutSevenDecimals(value, settings);
+    const std::size_t cutBytes = utf8::firstCharacters(layout.text, width).size();
+    if (cutIsFaithful(layout, cutBytes, value)) {
+        layout.text.resize(cutBytes);
+        return std::move(layout.text);
+    }
+    const int mostDecimals = static_cast<int>(std::min<std::size_t>(width, kDecimals + 9));
+    for (int decimals = mostDecimals; decimals > 0; --decimals) {
+        std::string text = formatScientific(value, decimals, settings);
+        if (utf8::characterCount(text) <= width) {
+            return text;
+        }
+    }
+    return formatScientific(value, 0, settings);
+}
+
+} // namespace korvala::runtime

@@ -1,0 +1,24 @@
+// Reading the number at the start of a text.
+//
+// parseLeadingNumber() drops every blank, tab and line feed, then reads &H hexadecimal or &O
+// octal digits (an unsigned whole number of any length), or a decimal number: an optional sign,
+// digits with at most one decimal separator, and an optional exponent (E or e, optional sign,
+// digits). It stops at the first character that cannot continue the number and ignores the
+// rest; a text with no number at its start reads as 0. The result is the double nearest to the
+// number read; one too small for a double becomes 0 or a subnormal. The period is always a
+// decimal separator; the settings' decimal symbol is one too, and the settings' grouping symbol
+// is skipped where it stands in the integer part exactly as formatSevenDecimals() would place
+// it, and ends the number anywhere else. With the POSIX settings no grouping symbol exists, so
+// "2,5" reads as 2 and "1,234.5" as 1. The only failure is a number beyond the double range,
+// which throws RunTimeError(Overflow). Any bytes are accepted.
+#pragma once
+
+#include "runtime/number_settings.hpp"
+
+#include <string_view>
+
+namespace korvala::runtime {
+
+[[nodiscard]] double parseLeadingNumber(std::string_view text, const NumberSettings& settings);
+
+} // namespace korvala::runtime

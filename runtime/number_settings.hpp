@@ -1,0 +1,44 @@
+// Regional number settings: how numbers are written for the user.
+//
+// A plain value, so the code that formats or parses a number is handed the settings explicitly
+// and never looks at the process locale. Symbols are UTF-8 and may be several bytes long
+// (U+00A0, U+202F and U+2019 are real grouping symbols). groupSizes lists the sizes of the digit
+// groups from the decimal symbol leftwards, the last size repeating ({3} gives 1,234,567 and
+// {3, 2} gives 12,34,567); an empty list or an empty groupSymbol means no grouping. Any value
+// is accepted, however odd: nothing that reads these settings fails on them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvala::runtime {
+
+// The five ways of writing a negative number, numbered as regional settings number them.
+enum class NegativeForm : int {
+    Parentheses = 0,           // (1.1)
+    LeadingMinus = 1,          // -1.1
+    LeadingMinusBlank = 2,     // - 1.1
+    TrailingMinus = 3,         // 1.1-
+    TrailingMinusBlank = 4,    // 1.1 -
+};
+
+struct NumberSettings {
+    std::string decimalSymbol = ".";
+    std::string groupSymbol;
+    std::vector<int> groupSizes;
+    bool leadingZero = true;
+    NegativeForm negativeForm = NegativeForm::LeadingMinus;
+
+    friend bool operator==(const NumberSettings&, const NumberSettings&) = default;
+};
+
+// The settings of the POSIX locale: decimal period, no grouping, leading zero, leading minus.
+[[nodiscard]] inline NumberSettings posixNumberSettings() { return {}; }
+
+// Reads group sizes written as "3", "3;2" or "3;2;0" (a final 0 only marks the last size as
+// repeating, which it always is here); "", "0" and "none" mean no grouping. Returns false,
+// leaving sizes untouched, for anything else.
+[[nodiscard]] bool parseGroupSizes(std::string_view text, std::vector<int>& sizes);
+
+} // namespace korvala::runtime
