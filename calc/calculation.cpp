@@ -27,9 +27,9 @@ CalculationOutcome calculate(const CalculationInput& input,
             return Declined{};
         }
         const GivenPair pair = givenPairOf(input.type);
-        Completed completed{completeCylinder(input.type, parsed[indexOf(pair.first)],
-                                             parsed[indexOf(pair.second)]),
-                            {}};
+        Completed completed{
+            completeCylinder(input.type, parsed[indexOf(pair.first)], parsed[indexOf(pair.second)]),
+            {}};
         for (std::size_t i = 0; i < kQuantityCount; ++i) {
             completed.texts[i] = runtime::formatSevenDecimals(completed.values[i], settings);
         }

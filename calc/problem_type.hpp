@@ -23,8 +23,8 @@ struct GivenPair {
 
 [[nodiscard]] constexpr GivenPair givenPairOf(ProblemType type) {
     using enum Quantity;
-    constexpr std::array<GivenPair, kProblemTypeCount> kPairs{{
-        {R, H}, {R, D}, {R, S}, {R, V}, {H, D}, {H, S}, {H, V}, {D, S}, {S, V}}};
+    constexpr std::array<GivenPair, kProblemTypeCount> kPairs{
+        {{R, H}, {R, D}, {R, S}, {R, V}, {H, D}, {H, S}, {H, V}, {D, S}, {S, V}}};
     return kPairs[static_cast<std::size_t>(type)];
 }
 

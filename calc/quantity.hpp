@@ -32,9 +32,9 @@ inline constexpr std::array<Quantity, kQuantityCount> kQuantities{
 
 // The Bulgarian name of the quantity, for assistive technology and help texts.
 [[nodiscard]] constexpr std::string_view nameOf(Quantity quantity) {
-    constexpr std::array<std::string_view, kQuantityCount> kNames{
-        "радиус на основата", "височина", "диагонал на осното сечение", "околна повърхнина",
-        "обем"};
+    constexpr std::array<std::string_view, kQuantityCount> kNames{"радиус на основата", "височина",
+                                                                  "диагонал на осното сечение",
+                                                                  "околна повърхнина", "обем"};
     return kNames[indexOf(quantity)];
 }
 

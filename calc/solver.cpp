@@ -17,22 +17,34 @@ using runtime::checked::subtract;
 // The chains below are written exactly as they are evaluated, left to right; an algebraically
 // equal grouping would change the last digits.
 
-double square(double x) { return multiply(x, x); }
+double square(double x) {
+    return multiply(x, x);
+}
 
 // 4·R·R, that is (4·R)·R.
-double fourRR(double r) { return multiply(multiply(4.0, r), r); }
+double fourRR(double r) {
+    return multiply(multiply(4.0, r), r);
+}
 
 // D from R and H: √(H·H + 4·R·R).
-double diagonalOf(double r, double h) { return squareRoot(add(square(h), fourRR(r))); }
+double diagonalOf(double r, double h) {
+    return squareRoot(add(square(h), fourRR(r)));
+}
 
 // 2π·R·H, that is (2π·R)·H.
-double lateralAreaOf(double r, double h) { return multiply(multiply(kTwoPi, r), h); }
+double lateralAreaOf(double r, double h) {
+    return multiply(multiply(kTwoPi, r), h);
+}
 
 // π·R·R·H, that is ((π·R)·R)·H.
-double volumeOf(double r, double h) { return multiply(multiply(multiply(kPi, r), r), h); }
+double volumeOf(double r, double h) {
+    return multiply(multiply(multiply(kPi, r), r), h);
+}
 
 // H from D and R: √(D·D − 4·R·R).
-double heightFromDiagonal(double d, double r) { return squareRoot(subtract(square(d), fourRR(r))); }
+double heightFromDiagonal(double d, double r) {
+    return squareRoot(subtract(square(d), fourRR(r)));
+}
 
 Cylinder fromRadiusAndHeight(double r, double h, double d) {
     return {r, h, d, lateralAreaOf(r, h), volumeOf(r, h)};
@@ -42,7 +54,8 @@ Cylinder solveDiagonalAndArea(double d, double s) {
     // T = 2R + H; 2R and H are the roots of z² − T·z + S/π = 0, and R takes the smaller one.
     const double t = squareRoot(add(square(d), divide(multiply(2.0, s), kPi)));
     const double piT = multiply(kPi, t);
-    const double discriminant = subtract(multiply(multiply(piT, kPi), t), multiply(multiply(4.0, s), kPi));
+    const double discriminant =
+        subtract(multiply(multiply(piT, kPi), t), multiply(multiply(4.0, s), kPi));
     const double r = divide(subtract(piT, squareRoot(discriminant)), kFourPi);
     const double h = heightFromDiagonal(d, r);
     return {r, h, d, s, volumeOf(r, h)};

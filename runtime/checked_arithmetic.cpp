@@ -16,11 +16,17 @@ double checkedStep(double result) {
     return result;
 }
 
-double add(double a, double b) { return checkedStep(a + b); }
+double add(double a, double b) {
+    return checkedStep(a + b);
+}
 
-double subtract(double a, double b) { return checkedStep(a - b); }
+double subtract(double a, double b) {
+    return checkedStep(a - b);
+}
 
-double multiply(double a, double b) { return checkedStep(a * b); }
+double multiply(double a, double b) {
+    return checkedStep(a * b);
+}
 
 double divide(double a, double b) {
     if (b == 0.0) {

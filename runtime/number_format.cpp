@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace korvala::runtime {
@@ -21,9 +22,9 @@ constexpr std::size_t kScientificBufferSize = 64;
 // A formatted number and where its parts lie, so a cut can be judged without reading the text.
 struct Layout {
     std::string text;
-    std::size_t integerEnd = 0;   // byte just past the sign prefix and the integer digits
+    std::size_t integerEnd = 0; // byte just past the sign prefix and the integer digits
     std::size_t fractionBegin = 0;
-    std::size_t fractionEnd = 0;  // the suffix (")", "-" or " -") starts here
+    std::size_t fractionEnd = 0; // the suffix (")", "-" or " -") starts here
     bool integerIsZero = false;
 };
 
@@ -84,11 +85,66 @@ std::string nonFiniteText(double value) {
     return value < 0 ? "-inf" : "inf";
 }
 
+#if defined(__SIZEOF_INT128__)
+__extension__ using Unsigned128 = unsigned __int128;
+
+// Below this every value times 10^7 is a whole number of at most 77 bits, so the rounding can
+// be done exactly in 128-bit integers, many times faster than the general conversion.
+constexpr double kExactLimit = 1e15;
+constexpr std::uint64_t kTenToTheDecimals = 10'000'000;
+constexpr int kSignificandBits = 53;
+constexpr int kWideBits = 128;
+
+// Writes |value| rounded to seven decimals, ties to even, as to_chars(fixed, 7) would.
+char* writeExactFixed(char* out, char* end, double value) {
+    int exponent = 0;
+    const double fraction = std::frexp(std::abs(value), &exponent);
+    const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, kSignificandBits));
+    const int shift = exponent - kSignificandBits;
+    const Unsigned128 scaled = Unsigned128{significand} * kTenToTheDecimals;
+    Unsigned128 rounded = 0;
+    if (shift >= 0) {
+        rounded = scaled << shift;
+    } else if (-shift < kWideBits) {
+        const int right = -shift;
+        rounded = scaled >> right;
+        const Unsigned128 remainder = scaled & ((Unsigned128{1} << right) - 1);
+        const Unsigned128 half = Unsigned128{1} << (right - 1);
+        if (remainder > half || (remainder == half && (rounded & 1U) != 0)) {
+            ++rounded;
+        }
+    }
+    if (std::signbit(value)) {
+        *out++ = '-';
+    }
+    const auto integer = static_cast<std::uint64_t>(rounded / kTenToTheDecimals);
+    auto fractionDigits = static_cast<std::uint64_t>(rounded % kTenToTheDecimals);
+    out = std::to_chars(out, end, integer).ptr;
+    *out++ = '.';
+    for (int i = kDecimals - 1; i >= 0; --i) {
+        out[i] = static_cast<char>('0' + fractionDigits % 10);
+        fractionDigits /= 10;
+    }
+    return out + kDecimals;
+}
+#endif
+
+// Digits of value with seven decimals, '-' for a negative sign, '.' for the point.
+std::string_view fixedDigits(double value, std::array<char, kFixedBufferSize>& buffer) {
+    char* const begin = buffer.data();
+    char* const end = begin + buffer.size();
+#if defined(__SIZEOF_INT128__)
+    if (std::abs(value) < kExactLimit) {
+        return {begin, static_cast<std::size_t>(writeExactFixed(begin, end, value) - begin)};
+    }
+#endif
+    const auto result = std::to_chars(begin, end, value, std::chars_format::fixed, kDecimals);
+    return {begin, static_cast<std::size_t>(result.ptr - begin)};
+}
+
 Layout layoutSevenDecimals(double value, const NumberSettings& settings) {
-    std::array<char, kFixedBufferSize> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, kDecimals);
-    std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    std::array<char, kFixedBufferSize> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::string_view digits = fixedDigits(value, buffer);
     const bool minus = !digits.empty() && digits.front() == '-';
     if (minus) {
         digits.remove_prefix(1);
@@ -159,16 +215,17 @@ std::string formatScientific(double value, int decimals, const NumberSettings& s
 bool cutIsFaithful(const Layout& layout, std::size_t cutBytes, double value) {
     if (cutBytes == layout.text.size()) {
         return !(value != 0.0 && layout.integerIsZero &&
-                 isAllZeros(std::string_view(layout.text)
-                                .substr(layout.fractionBegin,
-                                        layout.fractionEnd - layout.fractionBegin)));
+                 isAllZeros(
+                     std::string_view(layout.text)
+                         .substr(layout.fractionBegin, layout.fractionEnd - layout.fractionBegin)));
     }
     if (cutBytes < layout.integerEnd || layout.fractionEnd != layout.text.size()) {
         return false;
     }
     const std::size_t shownFractionEnd = std::max(cutBytes, layout.fractionBegin);
-    const std::string_view shownFraction = std::string_view(layout.text).substr(
-        layout.fractionBegin, shownFractionEnd - layout.fractionBegin);
+    const std::string_view shownFraction =
+        std::string_view(layout.text)
+            .substr(layout.fractionBegin, shownFractionEnd - layout.fractionBegin);
     return !(value != 0.0 && layout.integerIsZero && isAllZeros(shownFraction));
 }
 

@@ -21,9 +21,15 @@ constexpr unsigned kNibbleMask = 0xF;
 // Far beyond any exponent that still matters, yet far from overflowing an int64.
 constexpr std::int64_t kExponentCeiling = std::int64_t{1} << 40;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
 bool isHexDigit(char c) {
     return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -113,6 +119,8 @@ private:
         if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
             negative_ = text_[pos_] == '-';
             ++pos_;
+            // from_chars takes a minus sign but no plus sign.
+            numberBegin_ = negative_ ? 0 : pos_;
         }
     }
 
@@ -150,6 +158,7 @@ private:
         if (kept == 1) {
             integerDigits_ = leading;
         } else {
+            asWritten_ = false;
             ownedIntegerDigits_.reserve(pos_ - first);
             std::copy_if(text_.begin() + static_cast<std::ptrdiff_t>(first),
                          text_.begin() + static_cast<std::ptrdiff_t>(pos_),
@@ -181,6 +190,7 @@ private:
             ++pos_;
         } else if (settings_.decimalSymbol != "." && at(settings_.decimalSymbol)) {
             pos_ += settings_.decimalSymbol.size();
+            asWritten_ = false;
         } else {
             return;
         }
@@ -205,7 +215,8 @@ private:
         exponentDigits_ = readDigits();
     }
 
-    [[nodiscard]] double convert() const {
+    // The number as from_chars reads it: the text itself where it is already in that form.
+    [[nodiscard]] std::string normalised() const {
         std::string number;
         number.reserve(integerDigits_.size() + fractionDigits_.size() + exponentDigits_.size() +
                        4);
@@ -221,6 +232,13 @@ private:
             number += exponentNegative_ ? "e-" : "e";
             number += exponentDigits_;
         }
+        return number;
+    }
+
+    [[nodiscard]] double convert() const {
+        const std::string built = asWritten_ ? std::string() : normalised();
+        const std::string_view number =
+            asWritten_ ? text_.substr(numberBegin_, pos_ - numberBegin_) : std::string_view(built);
         double value = 0.0;
         const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
         if (result.ec == std::errc::result_out_of_range) {
@@ -253,6 +271,8 @@ private:
     std::string_view text_;
     const NumberSettings& settings_;
     std::size_t pos_ = 0;
+    std::size_t numberBegin_ = 0;
+    bool asWritten_ = true; // no grouping symbol skipped, no regional decimal symbol read
     bool negative_ = false;
     std::string_view integerDigits_;
     std::string ownedIntegerDigits_;
@@ -264,8 +284,9 @@ private:
 } // namespace
 
 double parseLeadingNumber(std::string_view text, const NumberSettings& settings) {
-    const std::string compact = withoutBlanks(text);
-    const std::string_view rest(compact);
+    const bool hasBlanks = std::any_of(text.begin(), text.end(), isBlank);
+    const std::string compact = hasBlanks ? withoutBlanks(text) : std::string();
+    const std::string_view rest = hasBlanks ? std::string_view(compact) : text;
     if (rest.size() >= 2 && rest[0] == '&') {
         const std::string_view digits = rest.substr(2);
         if (rest[1] == 'H' || rest[1] == 'h') {

@@ -16,11 +16,11 @@ namespace korvala::runtime {
 
 // The five ways of writing a negative number, numbered as regional settings number them.
 enum class NegativeForm : int {
-    Parentheses = 0,           // (1.1)
-    LeadingMinus = 1,          // -1.1
-    LeadingMinusBlank = 2,     // - 1.1
-    TrailingMinus = 3,         // 1.1-
-    TrailingMinusBlank = 4,    // 1.1 -
+    Parentheses = 0,        // (1.1)
+    LeadingMinus = 1,       // -1.1
+    LeadingMinusBlank = 2,  // - 1.1
+    TrailingMinus = 3,      // 1.1-
+    TrailingMinusBlank = 4, // 1.1 -
 };
 
 struct NumberSettings {
@@ -34,7 +34,9 @@ struct NumberSettings {
 };
 
 // The settings of the POSIX locale: decimal period, no grouping, leading zero, leading minus.
-[[nodiscard]] inline NumberSettings posixNumberSettings() { return {}; }
+[[nodiscard]] inline NumberSettings posixNumberSettings() {
+    return {};
+}
 
 // Reads group sizes written as "3", "3;2" or "3;2;0" (a final 0 only marks the last size as
 // repeating, which it always is here); "", "0" and "none" mean no grouping. Returns false,

@@ -23,8 +23,12 @@ const char* textOf(ErrorNumber number) noexcept {
 
 } // namespace
 
-std::string_view errorText(ErrorNumber number) noexcept { return textOf(number); }
+std::string_view errorText(ErrorNumber number) noexcept {
+    return textOf(number);
+}
 
-const char* RunTimeError::what() const noexcept { return textOf(number_); }
+const char* RunTimeError::what() const noexcept {
+    return textOf(number_);
+}
 
 } // namespace korvala::runtime

@@ -1,0 +1,175 @@
+#include "cli/options.hpp"
+#include "cli/request.hpp"
+#include "cli/response.hpp"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace korvala::cli {
+namespace {
+
+struct RequestCase {
+    const char* name;
+    const char* line;
+    const char* error; // empty when the line is a valid request
+};
+
+void PrintTo(const RequestCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RequestLine : public testing::TestWithParam<RequestCase> {};
+
+TEST_P(RequestLine, IsReadOrRejectedWithAReason) {
+    const auto parsed = parseRequest(GetParam().line);
+    if (std::string(GetParam().error).empty()) {
+        EXPECT_TRUE(std::holds_alternative<Request>(parsed));
+    } else {
+        ASSERT_TRUE(std::holds_alternative<InvalidRequest>(parsed));
+        EXPECT_NE(std::get<InvalidRequest>(parsed).message.find(GetParam().error),
+                  std::string::npos)
+            << std::get<InvalidRequest>(parsed).message;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Validation, RequestLine,
+    testing::Values(
+        RequestCase{"Valid",
+                    R"({"type": 8, "texts": ["", "", "", "10", "10"], "checks": [0,0,0,1,1]})", ""},
+        RequestCase{"ExtraMembersIgnored",
+                    R"({"type": 0, "texts": ["1","1","","",""], "checks": [1,1,0,0,0], "note": 1})",
+                    ""},
+        RequestCase{"NotJson", "{type: 0}", "not valid JSON"},
+        RequestCase{"TruncatedJson", R"({"type": 0, "texts": [)", "not valid JSON"},
+        RequestCase{
+            "InvalidUtf8",
+            "{\"type\": 0, \"texts\": [\"\xFF\",\"\",\"\",\"\",\"\"], \"checks\": [0,0,0,0,0]}",
+            "not valid JSON"},
+        RequestCase{"NotAnObject", "[1, 2]", "JSON object"},
+        RequestCase{"TypeMissing", R"({"texts": ["","","","",""], "checks": [0,0,0,0,0]})",
+                    "\"type\""},
+        RequestCase{"TypeTooLarge",
+                    R"({"type": 9, "texts": ["","","","",""], "checks": [0,0,0,0,0]})", "\"type\""},
+        RequestCase{"TypeNegative",
+                    R"({"type": -1, "texts": ["","","","",""], "checks": [0,0,0,0,0]})",
+                    "\"type\""},
+        RequestCase{
+            "TypeHuge",
+            R"({"type": 18446744073709551615, "texts": ["","","","",""], "checks": [0,0,0,0,0]})",
+            "\"type\""},
+        RequestCase{"TypeFraction",
+                    R"({"type": 1.5, "texts": ["","","","",""], "checks": [0,0,0,0,0]})",
+                    "\"type\""},
+        RequestCase{"TypeString",
+                    R"({"type": "0", "texts": ["","","","",""], "checks": [0,0,0,0,0]})",
+                    "\"type\""},
+        RequestCase{"FourTexts", R"({"type": 0, "texts": ["","","",""], "checks": [0,0,0,0,0]})",
+                    "\"texts\""},
+        RequestCase{"TextNotString",
+                    R"({"type": 0, "texts": ["",1,"","",""], "checks": [0,0,0,0,0]})", "\"texts\""},
+        RequestCase{"ChecksMissing", R"({"type": 0, "texts": ["","","","",""]})", "\"checks\""},
+        RequestCase{"CheckTwo", R"({"type": 0, "texts": ["","","","",""], "checks": [0,2,0,0,0]})",
+                    "\"checks\""},
+        RequestCase{"CheckBoolean",
+                    R"({"type": 0, "texts": ["","","","",""], "checks": [true,0,0,0,0]})",
+                    "\"checks\""}),
+    [](const testing::TestParamInfo<RequestCase>& info) { return info.param.name; });
+
+TEST(RequestLine, KeepsTextsAndChecksInQuantityOrder) {
+    const auto parsed =
+        parseRequest(R"({"type": 7, "texts": ["a","b","5","10","e"], "checks": [0,0,1,1,0]})");
+    const Request& request = std::get<Request>(parsed);
+    const calc::CalculationInput input = request.input();
+    EXPECT_EQ(input.type, calc::ProblemType::DS);
+    EXPECT_EQ(input.texts[2], "5");
+    EXPECT_EQ(input.texts[4], "e");
+    EXPECT_EQ(input.checks, (std::array<int, 5>{0, 0, 1, 1, 0}));
+}
+
+struct OptionsCase {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    bool accepted;
+    std::optional<runtime::NumberSettings> settings;
+};
+
+void PrintTo(const OptionsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+runtime::NumberSettings
+settingsWith(std::string decimal, std::string group, std::vector<int> sizes,
+             bool leadingZero = true,
+             runtime::NegativeForm form = runtime::NegativeForm::LeadingMinus) {
+    return {std::move(decimal), std::move(group), std::move(sizes), leadingZero, form};
+}
+
+class CommandLine : public testing::TestWithParam<OptionsCase> {};
+
+TEST_P(CommandLine, SetsTheNumberSettings) {
+    Options options;
+    OptionsError error;
+    EXPECT_EQ(parseOptions(GetParam().arguments, options, error), GetParam().accepted)
+        << error.message;
+    if (GetParam().accepted) {
+        EXPECT_EQ(options.settings, GetParam().settings);
+    } else {
+        EXPECT_FALSE(error.message.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, CommandLine,
+    testing::Values(
+        OptionsCase{"NoneMeansRegional", {}, true, std::nullopt},
+        OptionsCase{"DecimalOnly", {"--decimal", ","}, true, settingsWith(",", "", {})},
+        OptionsCase{"GroupDefaultsToThrees", {"--group", ","}, true, settingsWith(".", ",", {3})},
+        OptionsCase{"GroupingAfterGroup",
+                    {"--group=,", "--grouping=3;2"},
+                    true,
+                    settingsWith(".", ",", {3, 2})},
+        OptionsCase{"GroupingBeforeGroup",
+                    {"--grouping", "3;2", "--group", ","},
+                    true,
+                    settingsWith(".", ",", {3, 2})},
+        OptionsCase{
+            "NoGrouping", {"--group", ",", "--grouping", "none"}, true, settingsWith(".", ",", {})},
+        OptionsCase{"NoLeadingZero", {"--no-leading-zero"}, true, settingsWith(".", "", {}, false)},
+        OptionsCase{"NegativeForm",
+                    {"--negative-form", "4"},
+                    true,
+                    settingsWith(".", "", {}, true, runtime::NegativeForm::TrailingMinusBlank)},
+        OptionsCase{"NegativeFormOutOfRange", {"--negative-form", "5"}, false, std::nullopt},
+        OptionsCase{"NegativeFormNotANumber", {"--negative-form", "-1"}, false, std::nullopt},
+        OptionsCase{"BadGrouping", {"--grouping", "3,2"}, false, std::nullopt},
+        OptionsCase{"MissingValue", {"--decimal"}, false, std::nullopt},
+        OptionsCase{"UnknownOption", {"--locale", "bg"}, false, std::nullopt}),
+    [](const testing::TestParamInfo<OptionsCase>& info) { return info.param.name; });
+
+TEST(ResponseLine, HasOneShapePerOutcome) {
+    const auto settings = runtime::posixNumberSettings();
+    EXPECT_EQ(outcomeLine(calc::Declined{}, settings), R"({"outcome":"declined"})");
+    EXPECT_EQ(outcomeLine(calc::Failed{runtime::ErrorNumber::DivisionByZero}, settings),
+              R"({"outcome":"error","number":11,"message":"Деление на нула"})");
+    calc::Completed completed{
+        {31415926.5358979, 1, 2, 3, 4},
+        {"31415926.5358979", "1.0000000", "2.0000000", "3.0000000", "4.0000000"}};
+    EXPECT_EQ(outcomeLine(completed, settings),
+              R"({"outcome":"completed","texts":["31415926.5358979","1.0000000","2.0000000",)"
+              R"("3.0000000","4.0000000"],"shown":["3.142E7","1.00000","2.00000","3.00000",)"
+              R"("4.00000"]})");
+    EXPECT_EQ(invalidLine(3, "not valid JSON"),
+              R"({"outcome":"invalid","line":3,"message":"not valid JSON"})");
+}
+
+TEST(ResponseLine, SymbolsThatAreNotUtf8DoNotThrow) {
+    runtime::NumberSettings settings;
+    settings.decimalSymbol = "\xFF";
+    calc::Completed completed{{1, 1, 1, 1, 1}, {"1\xFF", "", "", "", ""}};
+    EXPECT_NO_THROW((void)outcomeLine(completed, settings));
+}
+
+} // namespace
+} // namespace korvala::cli

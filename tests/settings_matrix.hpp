@@ -1,0 +1,44 @@
+// Regional settings the tests run under: the POSIX ones and six real-world variants.
+#pragma once
+
+#include "runtime/number_settings.hpp"
+
+#include <array>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace korvala::test {
+
+struct NamedSettings {
+    const char* name;
+    runtime::NumberSettings settings;
+};
+
+inline void PrintTo(const NamedSettings& named, std::ostream* os) {
+    *os << named.name;
+}
+
+inline runtime::NumberSettings makeSettings(std::string decimal, std::string group,
+                                            std::vector<int> sizes) {
+    runtime::NumberSettings settings;
+    settings.decimalSymbol = std::move(decimal);
+    settings.groupSymbol = std::move(group);
+    settings.groupSizes = std::move(sizes);
+    return settings;
+}
+
+inline const std::array<NamedSettings, 7>& settingsMatrix() {
+    static const std::array<NamedSettings, 7> matrix{{
+        {"posix", runtime::posixNumberSettings()},
+        {"period_comma_threes", makeSettings(".", ",", {3})},
+        {"comma_no_grouping", makeSettings(",", "", {})},
+        {"comma_nbsp", makeSettings(",", "\u00A0", {3})},
+        {"comma_period", makeSettings(",", ".", {3})},
+        {"period_apostrophe", makeSettings(".", "\u2019", {3})},
+        {"period_comma_indian", makeSettings(".", ",", {3, 2})},
+    }};
+    return matrix;
+}
+
+} // namespace korvala::test
