@@ -70,8 +70,8 @@ void calculationFloor(benchmark::State& state) {
         std::array<std::string, 5> texts;
         for (std::size_t i = 0; i < 5; ++i) {
             std::array<char, 64> buffer{};
-            auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                        kResults[i], std::chars_format::fixed, 7);
+            auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), kResults[i],
+                                        std::chars_format::fixed, 7);
             texts[i].assign(buffer.data(), result.ptr);
         }
         benchmark::DoNotOptimize(texts);

@@ -43,8 +43,11 @@ std::string withoutBlanks(std::string_view text) {
 }
 
 std::string_view leadingRun(std::string_view text, bool (*accepts)(char)) {
-    const auto end = std::find_if_not(text.begin(), text.end(), accepts);
-    return text.substr(0, static_cast<std::size_t>(end - text.begin()));
+    std::size_t length = 0;
+    while (length < text.size() && accepts(text[length])) {
+        ++length;
+    }
+    return text.substr(0, length);
 }
 
 std::string_view withoutLeadingZeros(std::string_view digits) {
@@ -70,8 +73,8 @@ std::string octalToHex(std::string_view octalDigits) {
     hex.reserve(octalDigits.size() * kBitsPerOctalDigit / kBitsPerHexDigit + 1);
     unsigned bits = 0;
     int bitCount = 0;
-    for (auto it = octalDigits.rbegin(); it != octalDigits.rend(); ++it) {
-        bits |= static_cast<unsigned>(*it - '0') << bitCount;
+    for (std::size_t i = octalDigits.size(); i-- > 0;) {
+        bits |= static_cast<unsigned>(octalDigits[i] - '0') << bitCount;
         bitCount += kBitsPerOctalDigit;
         while (bitCount >= kBitsPerHexDigit) {
             hex.push_back("0123456789abcdef"[bits & kNibbleMask]);
@@ -218,8 +221,7 @@ private:
     // The number as from_chars reads it: the text itself where it is already in that form.
     [[nodiscard]] std::string normalised() const {
         std::string number;
-        number.reserve(integerDigits_.size() + fractionDigits_.size() + exponentDigits_.size() +
-                       4);
+        number.reserve(integerDigits_.size() + fractionDigits_.size() + exponentDigits_.size() + 4);
         if (negative_) {
             number += '-';
         }

@@ -1,8 +1,9 @@
 #include "runtime/regional_settings.hpp"
 
+#include <algorithm>
 #include <climits>
+#include <clocale>
 #include <langinfo.h>
-#include <locale.h>
 #include <string_view>
 #include <vector>
 
@@ -10,15 +11,11 @@ namespace korvala::runtime {
 
 namespace {
 
-constexpr unsigned char kLastNonAscii = 0x7F;
+constexpr unsigned char kLastAscii = 0x7F;
 
 bool isAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) > kLastNonAscii) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(text,
+                               [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
 }
 
 // glibc describes groups as bytes, each a size, the last repeating; CHAR_MAX (or any value

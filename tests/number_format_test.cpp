@@ -93,9 +93,10 @@ TEST(SevenDecimalFormatExtremes, LargestDoubleKeepsEveryDigit) {
 // The format takes a fast exact path for ordinary magnitudes; it must agree digit for digit
 // with the general conversion, exact ties (rounded to even) included.
 TEST(SevenDecimalFormatExactness, AgreesWithTheGeneralConversionEverywhere) {
-    std::vector<double> values{0.00390625, 0.01171875, 1.00390625, 2.5e-8, 7.5e-8,
-                               999999999.99999995, 1e15 - 0.125, 1e15, 1e15 + 2.0,
-                               std::nextafter(1e15, 0.0), 4.9e-324, 1e-300, 0.5, 1.0};
+    std::vector<double> values{
+        0.00390625,         0.01171875,   1.00390625, 2.5e-8,     7.5e-8,
+        999999999.99999995, 1e15 - 0.125, 1e15,       1e15 + 2.0, std::nextafter(1e15, 0.0),
+        4.9e-324,           1e-300,       0.5,        1.0};
     std::uint64_t state = 12345;
     for (int i = 0; i < 20000; ++i) {
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
