@@ -6,7 +6,7 @@ set -euo pipefail
 build=(cmake ninja-build g++ pkg-config)
 core_tests=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
 window=(qt6-base-dev libgl-dev fonts-liberation2)
-ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format)
+ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format desktop-file-utils appstream)
 
 case "${1:-}" in
 run) wanted=("${build[@]}" nlohmann-json3-dev "${window[@]}") ;;

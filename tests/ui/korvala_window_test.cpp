@@ -1,0 +1,472 @@
+// The window driven as a user drives it: off screen, widgets found by their object names,
+// keys typed and buttons clicked. A watchdog closes any modal dialog and fails the test, so a
+// message box can never hang the suite.
+#include "calc/problem_type.hpp"
+#include "ui/korvala_window.hpp"
+#include "ui/window_content.hpp"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+using korvala::runtime::NumberSettings;
+using korvala::ui::ErrorReport;
+using korvala::ui::KorvalaWindow;
+using korvala::ui::WindowServices;
+
+namespace {
+
+constexpr int kRows = 5;
+
+// Everything the user can see change in the value rows and the list.
+struct RowsState {
+    QStringList texts;
+    QStringList toolTips;
+    QList<bool> checked;
+    QList<bool> locked;
+    QList<bool> enabled;
+    int problemType = -1;
+
+    bool operator==(const RowsState&) const = default;
+};
+
+NumberSettings bulgarianSettings() {
+    NumberSettings settings;
+    settings.decimalSymbol = ",";
+    settings.groupSymbol = "\u00A0";
+    settings.groupSizes = {3};
+    return settings;
+}
+
+} // namespace
+
+class KorvalaWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<KorvalaWindow> window_;
+    NumberSettings settings_;
+    std::vector<ErrorReport> errors_;
+    QTimer watchdog_;
+    bool modalSeen_ = false;
+
+    [[nodiscard]] QLineEdit* box(int row) const {
+        return window_->findChild<QLineEdit*>(QStringLiteral("Text2(%1)").arg(row));
+    }
+    [[nodiscard]] QCheckBox* check(int row) const {
+        return window_->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(row));
+    }
+    [[nodiscard]] QPushButton* button(int index) const {
+        return window_->findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(index));
+    }
+    [[nodiscard]] QListWidget* list() const {
+        return window_->findChild<QListWidget*>(QStringLiteral("List1(0)"));
+    }
+
+    void choose(int problemType) {
+        QListWidgetItem* item = list()->item(problemType);
+        list()->scrollToItem(item);
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(item).center());
+    }
+    void type(int row, const QString& text) {
+        box(row)->setFocus();
+        QTest::keyClicks(box(row), text);
+    }
+    void calculate() { QTest::mouseClick(button(0), Qt::LeftButton); }
+    void clear() { QTest::mouseClick(button(1), Qt::LeftButton); }
+
+    [[nodiscard]] RowsState state() const {
+        RowsState rows;
+        for (int row = 0; row < kRows; ++row) {
+            rows.texts << box(row)->text();
+            rows.toolTips << box(row)->toolTip();
+            rows.checked << check(row)->isChecked();
+            rows.locked << box(row)->isReadOnly();
+            rows.enabled << check(row)->isEnabled();
+        }
+        rows.problemType = list()->currentRow();
+        return rows;
+    }
+    [[nodiscard]] QStringList texts() const { return state().texts; }
+
+private slots:
+    void init() {
+        settings_ = korvala::runtime::posixNumberSettings();
+        errors_.clear();
+        modalSeen_ = false;
+        WindowServices services;
+        services.numberSettings = [this] { return settings_; };
+        services.presentError = [this](QWidget&, const ErrorReport& report) {
+            errors_.push_back(report);
+        };
+        window_ = std::make_unique<KorvalaWindow>(services);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        connect(&watchdog_, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modalSeen_ = true;
+                modal->close();
+            }
+        });
+        watchdog_.start(50);
+    }
+
+    void cleanup() {
+        watchdog_.stop();
+        watchdog_.disconnect();
+        window_.reset();
+        QVERIFY2(!modalSeen_, "a modal dialog opened");
+    }
+
+    void startsWithRHSelectedAndOnlyRAndHEditable() {
+        const RowsState rows = state();
+        QCOMPARE(rows.problemType, 0);
+        QCOMPARE(rows.texts, QStringList(kRows, QString()));
+        QCOMPARE(rows.checked, (QList<bool>{true, true, false, false, false}));
+        QCOMPARE(rows.locked, (QList<bool>{false, false, true, true, true}));
+        QCOMPARE(rows.enabled, QList<bool>(kRows, false));
+        for (int row = 0; row < kRows; ++row) {
+            QCOMPARE(box(row)->maxLength(), 7);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1(0)"));
+    }
+
+    void choosingATypeEmptiesTheRowsAndSwitchesThePair() {
+        type(0, "1");
+        type(1, "1");
+        calculate();
+        choose(7);
+        const RowsState rows = state();
+        QCOMPARE(rows.problemType, 7);
+        QCOMPARE(rows.texts, QStringList(kRows, QString()));
+        QCOMPARE(rows.toolTips, QStringList(kRows, QString()));
+        QCOMPARE(rows.checked, (QList<bool>{false, false, true, true, false}));
+        QCOMPARE(rows.locked, (QList<bool>{true, true, false, false, true}));
+        QCOMPARE(rows.enabled, QList<bool>(kRows, false));
+    }
+
+    void workedExamples_data() {
+        QTest::addColumn<int>("problemType");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("full");
+        QTest::newRow("R H") << 0 << QStringList{"1", "1", "", "", ""}
+                             << QStringList{"1.00000", "1.00000", "2.23606", "6.28318", "3.14159"}
+                             << QStringList{"1.0000000", "1.0000000", "2.2360680", "6.2831853",
+                                            "3.1415927"};
+        QTest::newRow("R D") << 1 << QStringList{"1", "", "3", "", ""}
+                             << QStringList{"1.00000", "2.23606", "3.00000", "14.0496", "7.02481"}
+                             << QStringList{"1.0000000", "2.2360680", "3.0000000", "14.0496295",
+                                            "7.0248147"};
+        QTest::newRow("R S") << 2 << QStringList{"2", "", "", "10", ""}
+                             << QStringList{"2.00000", "0.79577", "4.07838", "10.0000", "10.0000"}
+                             << QStringList{"2.0000000", "0.7957747", "4.0783891", "10.0000000",
+                                            "10.0000000"};
+        QTest::newRow("R V") << 3 << QStringList{"1", "", "", "", "1"}
+                             << QStringList{"1.00000", "0.31830", "2.02517", "2.00000", "1.00000"}
+                             << QStringList{"1.0000000", "0.3183099", "2.0251719", "2.0000000",
+                                            "1.0000000"};
+        QTest::newRow("H D") << 4 << QStringList{"", "3", "5", "", ""}
+                             << QStringList{"2.00000", "3.00000", "5.00000", "37.6991", "37.6991"}
+                             << QStringList{"2.0000000", "3.0000000", "5.0000000", "37.6991118",
+                                            "37.6991118"};
+        QTest::newRow("H S") << 5 << QStringList{"", "1", "", "1", ""}
+                             << QStringList{"0.15915", "1.00000", "1.04943", "1.00000", "0.07957"}
+                             << QStringList{"0.1591549", "1.0000000", "1.0494385", "1.0000000",
+                                            "0.0795775"};
+        QTest::newRow("H V") << 6 << QStringList{"", "1", "", "", "1"}
+                             << QStringList{"0.56418", "1.00000", "1.50772", "3.54490", "1.00000"}
+                             << QStringList{"0.5641896", "1.0000000", "1.5077266", "3.5449077",
+                                            "1.0000000"};
+        QTest::newRow("D S") << 7 << QStringList{"", "", "5", "10", ""}
+                             << QStringList{"0.32096", "4.95862", "5.00000", "10.0000", "1.60483"}
+                             << QStringList{"0.3209661", "4.9586211", "5.0000000", "10.0000000",
+                                            "1.6048307"};
+        QTest::newRow("S V") << 8 << QStringList{"", "", "", "10", "10"}
+                             << QStringList{"2.00000", "0.79577", "4.07838", "10.0000", "10.0000"}
+                             << QStringList{"2.0000000", "0.7957747", "4.0783891", "10.0000000",
+                                            "10.0000000"};
+    }
+
+    void workedExamples() {
+        QFETCH(int, problemType);
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, full);
+        choose(problemType);
+        for (int row = 0; row < kRows; ++row) {
+            if (!typed[row].isEmpty()) {
+                type(row, typed[row]);
+            }
+        }
+        calculate();
+        const RowsState rows = state();
+        QCOMPARE(rows.texts, shown);
+        QCOMPARE(rows.toolTips, full);
+        for (int row = 0; row < kRows; ++row) {
+            QCOMPARE(box(row)->cursorPosition(), 0);
+        }
+        QVERIFY(errors_.empty());
+    }
+
+    void clearEmptiesTheValuesAndKeepsThePair() {
+        type(0, "1");
+        type(1, "1");
+        calculate();
+        clear();
+        RowsState rows = state();
+        QCOMPARE(rows.texts, QStringList(kRows, QString()));
+        QCOMPARE(rows.toolTips, QStringList(kRows, QString()));
+        QCOMPARE(rows.checked, (QList<bool>{true, true, false, false, false}));
+        QCOMPARE(rows.locked, (QList<bool>{false, false, true, true, true}));
+        calculate();
+        QCOMPARE(state(), rows);
+    }
+
+    void declineChangesNothing_data() {
+        QTest::addColumn<QString>("radius");
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-1";
+        QTest::newRow("not a number") << "abc";
+        QTest::newRow("empty") << "";
+    }
+
+    void declineChangesNothing() {
+        QFETCH(QString, radius);
+        type(0, radius);
+        type(1, "1");
+        const RowsState before = state();
+        calculate();
+        QCOMPARE(state(), before);
+        QVERIFY(errors_.empty());
+    }
+
+    void runTimeErrorIsReportedAndNothingIsLost_data() {
+        QTest::addColumn<int>("problemType");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<int>("number");
+        QTest::newRow("5 invalid argument") << 1 << QStringList{"2", "", "3", "", ""} << 5;
+        QTest::newRow("6 overflow") << 0 << QStringList{"1E200", "1", "", "", ""} << 6;
+        QTest::newRow("11 division by zero") << 3 << QStringList{"1E-200", "", "", "", "1"} << 11;
+    }
+
+    void runTimeErrorIsReportedAndNothingIsLost() {
+        QFETCH(int, problemType);
+        QFETCH(QStringList, typed);
+        QFETCH(int, number);
+        choose(problemType);
+        for (int row = 0; row < kRows; ++row) {
+            if (!typed[row].isEmpty()) {
+                type(row, typed[row]);
+            }
+        }
+        const RowsState before = state();
+        calculate();
+        QCOMPARE(errors_.size(), std::size_t{1});
+        QCOMPARE(errors_.front().number, number);
+        QVERIFY(!errors_.front().text.isEmpty());
+        QCOMPARE(state(), before);
+        QVERIFY(window_->isVisible());
+
+        // The user corrects the first value and tries again.
+        box(0)->clear();
+        type(0, "1");
+        calculate();
+        QCOMPARE(errors_.size(), std::size_t{1});
+        QVERIFY(!box(2)->text().isEmpty());
+    }
+
+    void secondPressWithDecimalCommaKeepsTheCylinder() {
+        settings_ = bulgarianSettings();
+        type(0, "2,5");
+        type(1, "1234");
+        calculate();
+        const QStringList first = texts();
+        QCOMPARE(first[0], QStringLiteral("2,50000"));
+        QCOMPARE(first[1], QStringLiteral("1\u00A0234,0"));
+        calculate();
+        QCOMPARE(texts(), first);
+    }
+
+    void returnAndKeypadEnterCalculate_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
+
+    void returnAndKeypadEnterCalculate() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        type(0, "1");
+        type(1, "1");
+        QTest::keyClick(box(1), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(box(4)->text(), QStringLiteral("3.14159"));
+    }
+
+    void typingIsLimitedAndLockedBoxesRefuseIt() {
+        type(0, "123456789");
+        QCOMPARE(box(0)->text(), QStringLiteral("1234567"));
+        type(2, "5");
+        QCOMPARE(box(2)->text(), QString());
+        QTest::mouseClick(check(2), Qt::LeftButton);
+        QTest::mouseClick(check(0), Qt::LeftButton);
+        QCOMPARE(check(2)->isChecked(), false);
+        QCOMPARE(check(0)->isChecked(), true);
+    }
+
+    void editingAValueDropsItsFullTextTip() {
+        type(0, "1");
+        type(1, "1");
+        calculate();
+        QCOMPARE(box(0)->toolTip(), QStringLiteral("1.0000000"));
+        box(0)->selectAll();
+        type(0, "5");
+        QCOMPARE(box(0)->toolTip(), QString());
+        QCOMPARE(box(1)->toolTip(), QStringLiteral("1.0000000"));
+    }
+
+    void focusOrder() {
+        const QStringList expected{"Text2(0)", "Text2(1)", "Text2(2)",    "Text2(3)",
+                                   "Text2(4)", "List1(0)", "Command1(0)", "Command1(1)",
+                                   "Picture1", "Text1(0)"};
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1(0)"));
+        QStringList visited;
+        for (int step = 0; step < expected.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+    }
+
+    void staticLayout() {
+        QCOMPARE(window_->objectName(), QStringLiteral("Korvala"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("korvala.example Korvala"));
+        QCOMPARE(window_->size(), QSize(481, 424));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        const Qt::WindowFlags flags = window_->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window_->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(window_->font().pointSize(), 12);
+        QVERIFY(!window_->windowIcon().isNull());
+
+        const QList<std::pair<QString, QRect>> geometry{
+            {"Label1(0)", {16, 0, 449, 25}},    {"Label1(1)", {8, 40, 89, 25}},
+            {"List1(0)", {8, 64, 89, 99}},      {"Frame1", {104, 32, 161, 153}},
+            {"Command1(0)", {16, 192, 89, 25}}, {"Command1(1)", {144, 192, 89, 25}},
+            {"Picture1", {312, 40, 141, 173}},  {"Text1(0)", {8, 232, 457, 185}},
+            {"Check1(0)", {8, 24, 41, 27}},     {"Text2(0)", {56, 24, 89, 27}},
+            {"Check1(4)", {8, 120, 41, 27}},    {"Text2(4)", {56, 120, 89, 27}},
+        };
+        for (const auto& [name, rect] : geometry) {
+            QWidget* widget = window_->findChild<QWidget*>(name);
+            QVERIFY2(widget != nullptr, qPrintable(name));
+            QCOMPARE(widget->geometry(), rect);
+            QCOMPARE(widget->font().family(), QStringLiteral("Times New Roman"));
+        }
+        for (int row = 0; row < kRows; ++row) {
+            QCOMPARE(box(row)->parentWidget()->objectName(), QStringLiteral("Frame1"));
+            QCOMPARE(check(row)->text(), QString("RHDSV"[row]));
+        }
+    }
+
+    void staticTextsAndList() {
+        QCOMPARE(window_->findChild<QLabel*>("Label1(0)")->text(), QStringLiteral("Korvala "));
+        QCOMPARE(window_->findChild<QLabel*>("Label1(1)")->text(), QStringLiteral("Дадени:"));
+        QCOMPARE(window_->findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Размери"));
+        QCOMPARE(button(0)->text(), QStringLiteral("Изчисли"));
+        QCOMPARE(button(1)->text(), QStringLiteral("Изчисти"));
+        QStringList entries;
+        for (int i = 0; i < list()->count(); ++i) {
+            entries << list()->item(i)->text();
+        }
+        QCOMPARE(entries,
+                 (QStringList{"R H", "R D", "R S", "R V", "H D", "H S", "H V", "D S", "S V"}));
+        QVERIFY(list()->verticalScrollBar()->isVisible());
+
+        auto* statement = window_->findChild<QPlainTextEdit*>("Text1(0)");
+        QVERIFY(statement->isReadOnly());
+        QCOMPARE(statement->document()->blockCount(), 11);
+        QCOMPARE(statement->document()->firstBlock().text(),
+                 QStringLiteral("Да се състави проект, чрез който се представят междупредметни "
+                                "връзки между Математика и Информатика."));
+        QCOMPARE(statement->document()->lastBlock().text(),
+                 QStringLiteral("Обем: V = pi * R * R * H "));
+        QVERIFY(!statement->toPlainText().contains(QChar('\r')));
+        QCOMPARE(statement->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        const QString stored = korvala::ui::content::taskStatement();
+        QCOMPARE(stored.count(QStringLiteral("\r\n")), 11);
+        QVERIFY(stored.endsWith(QStringLiteral("H \r\n")));
+        QCOMPARE(stored.count(QChar('\n')), 11);
+    }
+
+    void colouredWhateverTheStyle() {
+        const auto colourAt = [](QWidget* widget, QPoint point) {
+            return QColor(widget->grab().toImage().pixel(point));
+        };
+        QCOMPARE(colourAt(button(0), {8, 12}), QColor(0, 255, 0));
+        QCOMPARE(colourAt(button(1), {8, 12}), QColor(255, 0, 0));
+        QCOMPARE(colourAt(window_->findChild<QLabel*>("Label1(0)"), {2, 2}), QColor(255, 192, 128));
+        QCOMPARE(colourAt(check(0), {38, 2}), QColor(128, 128, 255));
+        QCOMPARE(colourAt(window_.get(), {300, 224}), QColor(192, 192, 255));
+        QCOMPARE(colourAt(window_.get(), {474, 100}), QColor(192, 192, 255));
+    }
+
+    void drawingFillsThePictureBox() {
+        auto* picture = window_->findChild<QLabel*>("Picture1");
+        const QPixmap drawing = picture->pixmap();
+        QCOMPARE(drawing.size(), QSize(137, 169));
+        QCOMPARE(picture->contentsRect(), QRect(2, 2, 137, 169));
+    }
+
+    void controlsHaveBulgarianAccessibleNames() {
+        QCOMPARE(box(0)->accessibleName(), QStringLiteral("R – радиус на основата"));
+        for (int row = 0; row < kRows; ++row) {
+            QVERIFY(!box(row)->accessibleName().isEmpty());
+            QVERIFY(!check(row)->accessibleName().isEmpty());
+            QVERIFY(check(row)->accessibleName() != box(row)->accessibleName());
+        }
+        QVERIFY(!list()->accessibleName().isEmpty());
+        QCOMPARE(button(0)->accessibleName(), QStringLiteral("Изчисли"));
+        QCOMPARE(button(1)->accessibleName(), QStringLiteral("Изчисти"));
+    }
+
+    void errorMessageIsWindowModalAndTitledAsTheWindow() {
+        watchdog_.stop();
+        bool inspected = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            inspected = true;
+            QCOMPARE(box->windowTitle(), window_->windowTitle());
+            QCOMPARE(box->windowModality(), Qt::WindowModal);
+            QVERIFY(box->text().contains(QStringLiteral("6")));
+            QVERIFY(box->text().contains(QStringLiteral("Препълване")));
+            box->accept();
+        });
+        korvala::ui::showErrorMessageBox(*window_, {6, QStringLiteral("Препълване")});
+        QVERIFY(inspected);
+    }
+};
+
+QTEST_MAIN(KorvalaWindowTest)
+#include "korvala_window_test.moc"

@@ -1,0 +1,129 @@
+// Draws the program's pictures: the cylinder drawing (baseline JPEG, 137 x 169, 96 dpi) and
+// the hamburger icon (32 x 32, 256 colours with a transparency mask, as an .ico and a .png).
+// Usage: korvala-draw-resources OUTPUT_FOLDER
+#include "icon_file.hpp"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextStream>
+
+namespace {
+
+constexpr int kDotsPerMeterAt96Dpi = 3780; // 96 dots per inch
+constexpr int kJpegQuality = 90;
+
+QFont letterFont() {
+    QFont font("Times New Roman");
+    font.setPixelSize(15);
+    return font;
+}
+
+QImage drawCylinder() {
+    QImage image(137, 169, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(kDotsPerMeterAt96Dpi);
+    image.setDotsPerMeterY(kDotsPerMeterAt96Dpi);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPen solid(Qt::black, 1.5);
+    QPen dashed(Qt::black, 1.2, Qt::DashLine);
+    dashed.setDashPattern({4, 3});
+
+    const QRectF top(14, 10, 100, 26);
+    const QRectF base(14, 124, 100, 30);
+    const double topMiddle = top.center().y();
+    const double baseMiddle = base.center().y();
+
+    painter.setPen(solid);
+    painter.drawEllipse(top);
+    painter.drawLine(QPointF(top.left(), topMiddle), QPointF(base.left(), baseMiddle));
+    painter.drawLine(QPointF(top.right(), topMiddle), QPointF(base.right(), baseMiddle));
+    // The front half of the base, towards the viewer, is solid; the back half is hidden.
+    painter.drawArc(base, 180 * 16, 180 * 16);
+    painter.setPen(dashed);
+    painter.drawArc(base, 0, 180 * 16);
+    painter.drawLine(QPointF(base.left(), baseMiddle), QPointF(base.right(), baseMiddle));
+    const QPointF rimPoint(top.center().x() + 43, topMiddle + 6.5);
+    painter.drawLine(QPointF(base.left(), baseMiddle), rimPoint);
+
+    painter.setPen(Qt::black);
+    painter.setFont(letterFont());
+    painter.drawText(QRectF(30, 138, 16, 16), Qt::AlignCenter, "R");
+    painter.drawText(QRectF(80, 138, 16, 16), Qt::AlignCenter, "R");
+    painter.drawText(QRectF(40, 72, 16, 16), Qt::AlignCenter, "D");
+    painter.drawText(QRectF(117, 74, 16, 16), Qt::AlignCenter, "H");
+    return image;
+}
+
+QImage drawHamburger() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+
+    const QColor bun(214, 137, 52);
+    painter.setBrush(bun.darker(115));
+    painter.drawRoundedRect(QRectF(3, 23, 26, 5), 2.5, 2.5); // bottom bun
+    painter.setBrush(QColor(128, 128, 128));
+    painter.drawRoundedRect(QRectF(3, 19, 26, 4), 2, 2); // patty
+    painter.setBrush(QColor(220, 30, 30));
+    painter.drawRect(QRectF(4, 17, 24, 2)); // tomato
+    painter.setBrush(QColor(250, 215, 40));
+    QPainterPath cheese;
+    cheese.moveTo(3, 15);
+    cheese.lineTo(29, 15);
+    cheese.lineTo(29, 17);
+    cheese.lineTo(22, 17);
+    cheese.lineTo(19, 20);
+    cheese.lineTo(16, 17);
+    cheese.lineTo(3, 17);
+    cheese.closeSubpath();
+    painter.drawPath(cheese); // cheese, with a drip over the tomato
+    painter.setBrush(QColor(60, 170, 40));
+    painter.drawEllipse(QRectF(0, 13, 7, 4)); // lettuce showing at both sides
+    painter.drawEllipse(QRectF(25, 13, 7, 4));
+    painter.drawRect(QRectF(3, 14, 26, 1.5));
+    painter.setBrush(bun);
+    QPainterPath topBun;
+    topBun.moveTo(2, 14);
+    topBun.cubicTo(2, 2, 30, 2, 30, 14);
+    topBun.closeSubpath();
+    painter.drawPath(topBun);
+    painter.setBrush(QColor(255, 245, 200));
+    for (const QPointF seed : {QPointF(9, 8), QPointF(14, 6), QPointF(19, 7), QPointF(24, 9),
+                               QPointF(12, 11), QPointF(21, 11), QPointF(16, 9)}) {
+        painter.drawEllipse(seed, 1.0, 0.7);
+    }
+    return image;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "usage: korvala-draw-resources OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QImage icon = drawHamburger();
+    const bool written = drawCylinder().save(folder + "/cylinder.jpg", "JPEG", kJpegQuality) &&
+                         writeFile(folder + "/korvala.ico", korvala::tools::iconFile(icon)) &&
+                         icon.save(folder + "/korvala.png", "PNG");
+    if (!written) {
+        err << "could not write the pictures into " << folder << "\n";
+        return 1;
+    }
+    return 0;
+}
