@@ -18,6 +18,8 @@ constexpr int kDecimals = 7;
 // DBL_MAX has 309 integer digits; with the sign, the point and seven decimals 320 suffice.
 constexpr std::size_t kFixedBufferSize = 330;
 constexpr std::size_t kScientificBufferSize = 64;
+// Seventeen significant digits tell every double apart; more would only repeat the value.
+constexpr std::size_t kMostScientificDecimals = 16;
 
 // A formatted number and where its parts lie, so a cut can be judged without reading the text.
 struct Layout {
@@ -213,20 +215,15 @@ std::string formatScientific(double value, int decimals, const NumberSettings& s
 // A cut is faithful when it keeps the sign and every integer digit, and shows something
 // other than zeros for a value that is not zero.
 bool cutIsFaithful(const Layout& layout, std::size_t cutBytes, double value) {
-    if (cutBytes == layout.text.size()) {
-        return !(value != 0.0 && layout.integerIsZero &&
-                 isAllZeros(
-                     std::string_view(layout.text)
-                         .substr(layout.fractionBegin, layout.fractionEnd - layout.fractionBegin)));
-    }
-    if (cutBytes < layout.integerEnd || layout.fractionEnd != layout.text.size()) {
+    const bool whole = cutBytes == layout.text.size();
+    const bool hasSuffix = layout.fractionEnd != layout.text.size();
+    if (!whole && (cutBytes < layout.integerEnd || hasSuffix)) {
         return false;
     }
-    const std::size_t shownFractionEnd = std::max(cutBytes, layout.fractionBegin);
+    const std::size_t shownEnd = std::clamp(cutBytes, layout.fractionBegin, layout.fractionEnd);
     const std::string_view shownFraction =
-        std::string_view(layout.text)
-            .substr(layout.fractionBegin, shownFractionEnd - layout.fractionBegin);
-    return !(value != 0.0 && layout.integerIsZero && isAllZeros(shownFraction));
+        std::string_view(layout.text).substr(layout.fractionBegin, shownEnd - layout.fractionBegin);
+    return value == 0.0 || !layout.integerIsZero || !isAllZeros(shownFraction);
 }
 
 } // namespace
@@ -248,7 +245,8 @@ std::string fitToWidth(double value, std::size_t width, const NumberSettings& se
         layout.text.resize(cutBytes);
         return std::move(layout.text);
     }
-    const int mostDecimals = static_cast<int>(std::min<std::size_t>(width, kDecimals + 9));
+    const int mostDecimals =
+        static_cast<int>(std::min<std::size_t>(width, kMostScientificDecimals));
     for (int decimals = mostDecimals; decimals > 0; --decimals) {
         std::string text = formatScientific(value, decimals, settings);
         if (utf8::characterCount(text) <= width) {

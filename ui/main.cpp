@@ -1,17 +1,14 @@
 #include "ui/korvala_window.hpp"
+#include "ui/window_placement.hpp"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvala"));
 
     korvala::ui::KorvalaWindow window;
-    // The window has no owner, so it opens in the middle of the screen.
-    if (const QScreen* screen = window.screen()) {
-        window.move(screen->availableGeometry().center() - window.rect().center());
-    }
+    korvala::ui::centreOnScreen(window);
     window.show();
     return QApplication::exec();
 }

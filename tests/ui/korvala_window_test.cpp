@@ -4,6 +4,7 @@
 #include "calc/problem_type.hpp"
 #include "ui/korvala_window.hpp"
 #include "ui/window_content.hpp"
+#include "ui/window_placement.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -327,6 +329,21 @@ private slots:
         QTest::mouseClick(check(0), Qt::LeftButton);
         QCOMPARE(check(2)->isChecked(), false);
         QCOMPARE(check(0)->isChecked(), true);
+
+        auto* statement = window_->findChild<QPlainTextEdit*>("Text1(0)");
+        const QString before = statement->toPlainText();
+        statement->setFocus();
+        QTest::keyClicks(statement, "x");
+        QTest::keyClick(statement, Qt::Key_Delete);
+        QCOMPARE(statement->toPlainText(), before);
+        QTest::keySequence(statement, QKeySequence::SelectAll);
+        QCOMPARE(statement->textCursor().selectedText().size(), before.size());
+    }
+
+    void opensInTheMiddleOfTheScreen() {
+        korvala::ui::centreOnScreen(*window_);
+        const QPoint screenCentre = window_->screen()->availableGeometry().center();
+        QVERIFY((window_->frameGeometry().center() - screenCentre).manhattanLength() <= 1);
     }
 
     void editingAValueDropsItsFullTextTip() {
