@@ -20,6 +20,10 @@ constexpr int kBitsPerHexDigit = 4;
 constexpr unsigned kNibbleMask = 0xF;
 // Far beyond any exponent that still matters, yet far from overflowing an int64.
 constexpr std::int64_t kExponentCeiling = std::int64_t{1} << 40;
+// Checking where the grouping symbols stand takes time that grows with the square of their
+// number. More than this many always make a number beyond the double range (over 309
+// digits), so reading stops there, and a hostile text cannot stall the program.
+constexpr std::size_t kMostGroupingSymbols = 512;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -148,7 +152,8 @@ private:
         }
         std::vector<std::size_t> segmentEnds{pos_};
         std::vector<std::size_t> segmentSizes{leading.size()};
-        while (at(settings_.groupSymbol) && digitAt(pos_ + settings_.groupSymbol.size())) {
+        while (segmentSizes.size() <= kMostGroupingSymbols && at(settings_.groupSymbol) &&
+               digitAt(pos_ + settings_.groupSymbol.size())) {
             pos_ += settings_.groupSymbol.size();
             segmentSizes.push_back(readDigits().size());
             segmentEnds.push_back(pos_);

@@ -125,6 +125,20 @@ TEST(LeadingNumberOverflow, OctalBeyondTheDoubleRange) {
               std::ldexp(1.0, 1020));
 }
 
+TEST(LeadingNumberOverflow, ManyGroupsOverflowQuickly) {
+    std::string grouped = "1";
+    for (int i = 0; i < 200000; ++i) {
+        grouped += ",000";
+    }
+    EXPECT_THROW((void)parseLeadingNumber(grouped, test::makeSettings(".", ",", {3})),
+                 RunTimeError);
+    std::string misplaced = "1";
+    for (int i = 0; i < 200000; ++i) {
+        misplaced += ",0";
+    }
+    EXPECT_EQ(parseLeadingNumber(misplaced, test::makeSettings(".", ",", {3})), 1.0);
+}
+
 TEST(LeadingNumberOverflow, MaximumDoubleStillReads) {
     EXPECT_EQ(parseLeadingNumber("1.7976931348623157E308", posixNumberSettings()),
               std::numeric_limits<double>::max());
