@@ -3,7 +3,7 @@
 # Usage: tools/install-deps.sh run|test|ci
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config)
+build=(cmake ninja-build g++)
 core_tests=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
 window=(qt6-base-dev libgl-dev fonts-liberation2)
 ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format desktop-file-utils appstream)

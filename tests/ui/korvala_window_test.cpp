@@ -323,6 +323,8 @@ private slots:
     void typingIsLimitedAndLockedBoxesRefuseIt() {
         type(0, "123456789");
         QCOMPARE(box(0)->text(), QStringLiteral("1234567"));
+        box(0)->setText(QStringLiteral("2.2360680"));
+        QCOMPARE(box(0)->text(), QStringLiteral("2.23606"));
         type(2, "5");
         QCOMPARE(box(2)->text(), QString());
         QTest::mouseClick(check(2), Qt::LeftButton);
