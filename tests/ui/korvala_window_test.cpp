@@ -225,6 +225,18 @@ private slots:
         QVERIFY(errors_.empty());
     }
 
+    void withoutASelectionNothingIsGivenOrCalculated() {
+        type(0, "1");
+        list()->setCurrentRow(-1);
+        const RowsState rows = state();
+        QCOMPARE(rows.texts, QStringList(kRows, QString()));
+        QCOMPARE(rows.checked, QList<bool>(kRows, false));
+        QCOMPARE(rows.locked, QList<bool>(kRows, true));
+        calculate();
+        QCOMPARE(state(), rows);
+        QVERIFY(errors_.empty());
+    }
+
     void clearEmptiesTheValuesAndKeepsThePair() {
         type(0, "1");
         type(1, "1");
