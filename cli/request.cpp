@@ -9,6 +9,9 @@ namespace {
 using nlohmann::json;
 
 constexpr std::size_t kCount = calc::kQuantityCount;
+constexpr const char* kBadType = "\"type\" must be an integer from 0 to 8";
+constexpr const char* kBadTexts = "\"texts\" must be an array of five strings";
+constexpr const char* kBadChecks = "\"checks\" must be an array of five values, each 0 or 1";
 
 bool isFiveArray(const json& object, const char* key) {
     const auto it = object.find(key);
@@ -38,29 +41,29 @@ std::variant<Request, InvalidRequest> parseRequest(std::string_view line) {
     Request request;
     const auto type = object.find("type");
     if (type == object.end() || !type->is_number_integer()) {
-        return InvalidRequest{"\"type\" must be an integer from 0 to 8"};
+        return InvalidRequest{kBadType};
     }
     // An unsigned beyond the range of long long wraps to a negative number: still rejected.
     const auto problemType = calc::problemTypeAt(type->get<long long>());
     if (!problemType) {
-        return InvalidRequest{"\"type\" must be an integer from 0 to 8"};
+        return InvalidRequest{kBadType};
     }
     request.type = *problemType;
     if (!isFiveArray(object, "texts")) {
-        return InvalidRequest{"\"texts\" must be an array of five strings"};
+        return InvalidRequest{kBadTexts};
     }
     if (!isFiveArray(object, "checks")) {
-        return InvalidRequest{"\"checks\" must be an array of five values, each 0 or 1"};
+        return InvalidRequest{kBadChecks};
     }
     for (std::size_t i = 0; i < kCount; ++i) {
         const json& text = object["texts"][i];
         if (!text.is_string()) {
-            return InvalidRequest{"\"texts\" must be an array of five strings"};
+            return InvalidRequest{kBadTexts};
         }
         request.texts[i] = text.get<std::string>();
         const json& check = object["checks"][i];
         if (!check.is_number_integer() || (check != 0 && check != 1)) {
-            return InvalidRequest{"\"checks\" must be an array of five values, each 0 or 1"};
+            return InvalidRequest{kBadChecks};
         }
         request.checks[i] = check.get<int>();
     }
