@@ -6,7 +6,8 @@
 // calculation. Otherwise the given pair is completed and all five values come back with their
 // seven-decimal texts. A number too large to read, or a failing step of the solver, ends the
 // calculation with its run-time error, raised even from a row that is not checked. Declines and
-// errors carry nothing to write: the caller changes nothing then. Never throws.
+// errors carry nothing to write: the caller changes nothing then. Throws nothing but
+// std::bad_alloc.
 #pragma once
 
 #include "calc/problem_type.hpp"
