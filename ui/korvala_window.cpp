@@ -4,6 +4,7 @@
 #include "calc/problem_type.hpp"
 #include "calc/value_box.hpp"
 #include "runtime/regional_settings.hpp"
+#include "ui/text_conversion.hpp"
 #include "ui/window_content.hpp"
 #include "ui/window_layout.hpp"
 
@@ -19,10 +20,6 @@ namespace {
 
 constexpr int kCalculateButton = 0;
 constexpr int kClearButton = 1;
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -114,14 +111,12 @@ void KorvalaWindow::SolveCylinder() {
     const calc::CalculationOutcome outcome = calc::calculate(input, settings);
     if (const auto* completed = std::get_if<calc::Completed>(&outcome)) {
         for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-            setValueText(row, fromUtf8(calc::shownText(completed->values.at(row), settings)),
-                         fromUtf8(completed->texts.at(row)));
+            setValueText(row, toQString(calc::shownText(completed->values.at(row), settings)),
+                         toQString(completed->texts.at(row)));
         }
     } else if (const auto* failed = std::get_if<calc::Failed>(&outcome)) {
-        const std::string_view text = runtime::errorText(failed->error);
         services_.presentError(
-            *this, {static_cast<int>(failed->error),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
+            *this, {static_cast<int>(failed->error), toQString(runtime::errorText(failed->error))});
     }
 }
 

@@ -1,16 +1,13 @@
 #include "ui/window_content.hpp"
 
 #include "calc/quantity.hpp"
+#include "ui/text_conversion.hpp"
 
 #include <array>
 
 namespace korvala::ui::content {
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const std::array<const char*, 11> kStatementLines{
     "Да се състави проект, чрез който се представят междупредметни връзки между Математика и "
@@ -30,6 +27,14 @@ const std::array<const char*, 11> kStatementLines{
     "Използват се следните формули:",
     "Обем: V = pi * R * R * H ",
 };
+
+QStringList statementLines() {
+    QStringList lines;
+    for (const char* line : kStatementLines) {
+        lines << QString::fromUtf8(line);
+    }
+    return lines;
+}
 
 calc::Quantity quantityAt(std::size_t index) {
     return calc::kQuantities.at(index);
@@ -57,24 +62,16 @@ QString clearText() {
 }
 
 QString taskStatement() {
-    QString text;
-    for (const char* line : kStatementLines) {
-        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
-    }
-    return text;
+    return statementLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
 QString taskStatementForDisplay() {
-    QStringList lines;
-    for (const char* line : kStatementLines) {
-        lines << QString::fromUtf8(line);
-    }
-    return lines.join(QChar('\n'));
+    return statementLines().join(QChar('\n'));
 }
 
 QString valueBoxName(std::size_t quantity) {
     const calc::Quantity q = quantityAt(quantity);
-    return fromUtf8(calc::letterOf(q)) + QStringLiteral(" – ") + fromUtf8(calc::nameOf(q));
+    return toQString(calc::letterOf(q)) + QStringLiteral(" – ") + toQString(calc::nameOf(q));
 }
 
 QString checkBoxName(std::size_t quantity) {

@@ -1,6 +1,7 @@
 // Building the window's controls from the layout table, and wiring their events.
 #include "calc/problem_type.hpp"
 #include "ui/korvala_window.hpp"
+#include "ui/text_conversion.hpp"
 #include "ui/window_content.hpp"
 #include "ui/window_layout.hpp"
 
@@ -69,8 +70,7 @@ void KorvalaWindow::buildControls() {
     list1_->setSortingEnabled(false);
     list1_->setAccessibleName(content::problemListName());
     for (std::size_t position = 0; position < calc::kProblemTypeCount; ++position) {
-        const std::string_view entry = calc::listEntryOf(static_cast<calc::ProblemType>(position));
-        list1_->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
+        list1_->addItem(toQString(calc::listEntryOf(static_cast<calc::ProblemType>(position))));
     }
 
     frame1_ = new QGroupBox(content::frameCaption(), this);
@@ -80,8 +80,7 @@ void KorvalaWindow::buildControls() {
 
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         const calc::Quantity quantity = calc::kQuantities.at(row);
-        const std::string_view letter = calc::letterOf(quantity);
-        auto* check = new QCheckBox(QString::fromLatin1(letter.data(), 1), frame1_);
+        auto* check = new QCheckBox(toQString(calc::letterOf(quantity)), frame1_);
         check->setObjectName(indexed("Check1", row));
         check->setGeometry(layout::checkBoxRow(static_cast<int>(row)).pixels());
         check->setEnabled(false);
