@@ -1,21 +1,59 @@
 // korvala-calc: the cylinder calculation for scripts. Reads JSON Lines requests on standard
 // input and answers each on standard output as soon as it is read.
+#include "cli/line_reader.hpp"
 #include "cli/options.hpp"
-#include "cli/request.hpp"
-#include "cli/response.hpp"
+#include "cli/request_loop.hpp"
 #include "runtime/regional_settings.hpp"
 
-#include <iostream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr int kUsageError = 2;
+enum ExitStatus : int {
+    kAllAnswered = 0,
+    kSomeInvalid = 1,
+    kUsageError = 2,
+    kStreamFailed = 3,
+};
 
-bool isBlankLine(std::string_view line) {
-    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+void complain(std::string_view what) {
+    const std::string message = "korvala-calc: " + std::string(what) + "\n";
+    (void)std::fputs(message.c_str(), stderr);
+}
+
+int streamFailure(std::string_view what, int error) {
+    complain(std::string(what) + ": " + std::strerror(error)); // NOLINT(concurrency-mt-unsafe)
+    return kStreamFailed;
+}
+
+bool writeOut(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
+// Standard input as the line reader wants it: what has arrived, up to the end of a line, so
+// that each request is answered before the next one is waited for.
+std::optional<std::size_t> readStandardInput(std::span<char> buffer) {
+    std::size_t count = 0;
+    while (count < buffer.size()) {
+        const int c = std::getc(stdin);
+        if (c == EOF) {
+            break;
+        }
+        buffer[count++] = static_cast<char>(c);
+        if (c == '\n') {
+            break;
+        }
+    }
+    if (count == 0 && std::ferror(stdin) != 0) {
+        return std::nullopt;
+    }
+    return count;
 }
 
 } // namespace
@@ -26,33 +64,28 @@ int main(int argc, char** argv) {
     cli::Options options;
     cli::OptionsError error;
     if (!cli::parseOptions(arguments, options, error)) {
-        std::cerr << "korvala-calc: " << error.message << "\n\n" << cli::usageText();
+        complain(error.message + "\n\n" + std::string(cli::usageText()));
         return kUsageError;
     }
-    if (options.help) {
-        std::cout << cli::usageText();
-        return 0;
+    if (options.help || options.version) {
+        const std::string text =
+            options.help ? std::string(cli::usageText()) : "korvala-calc " KORVALA_VERSION "\n";
+        return writeOut(text) ? kAllAnswered : streamFailure("cannot write", errno);
     }
-    std::ios::sync_with_stdio(false);
-    bool anyInvalid = false;
-    std::string line;
-    for (std::size_t lineNumber = 1; std::getline(std::cin, line); ++lineNumber) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (isBlankLine(line)) {
-            continue;
-        }
-        const auto request = cli::parseRequest(line);
-        if (const auto* invalid = std::get_if<cli::InvalidRequest>(&request)) {
-            anyInvalid = true;
-            std::cout << cli::invalidLine(lineNumber, invalid->message) << '\n' << std::flush;
-            continue;
-        }
-        const runtime::NumberSettings settings =
-            options.settings ? *options.settings : runtime::userNumberSettings();
-        const auto outcome = calc::calculate(std::get<cli::Request>(request).input(), settings);
-        std::cout << cli::outcomeLine(outcome, settings) << '\n' << std::flush;
+    // Read once: the answers of one run all follow the same settings.
+    const runtime::NumberSettings settings =
+        options.settings ? *options.settings : runtime::userNumberSettings();
+    cli::LineReader requests(readStandardInput, cli::kLongestRequestLine);
+    const auto answer = [](std::string_view line) { return writeOut(std::string(line) + '\n'); };
+    switch (cli::answerRequests(requests, answer, settings)) {
+    case cli::LoopEnd::AllAnswered:
+        return kAllAnswered;
+    case cli::LoopEnd::SomeInvalid:
+        return kSomeInvalid;
+    case cli::LoopEnd::ReadFailed:
+        return streamFailure("cannot read the requests", errno);
+    case cli::LoopEnd::WriteFailed:
+        return streamFailure("cannot write the answers", errno);
     }
-    return anyInvalid ? 1 : 0;
+    return kStreamFailed;
 }

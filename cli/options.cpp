@@ -30,7 +30,8 @@ std::string_view usageText() {
            "\n"
            "Reads one request a line, {\"type\": 0..8, \"texts\": [5 strings], \"checks\": [5 of 0 "
            "or 1]},\n"
-           "and writes one JSON line per request with its outcome.\n"
+           "and writes one JSON line per request with its outcome. A line longer than 1 MiB\n"
+           "is answered as invalid.\n"
            "\n"
            "Number settings (without any of them, the user's regional settings apply):\n"
            "  --decimal S         decimal symbol (default \".\")\n"
@@ -38,7 +39,11 @@ std::string_view usageText() {
            "  --grouping SIZES    group sizes: 3, 3;2 or none\n"
            "  --no-leading-zero   write .5000000 instead of 0.5000000\n"
            "  --negative-form N   0 (1.1), 1 -1.1, 2 - 1.1, 3 1.1-, 4 1.1 - (default 1)\n"
-           "  --help              show this text\n";
+           "  --help              show this text\n"
+           "  --version           show the version\n"
+           "\n"
+           "Exit status: 0 every request answered, 1 some line invalid, 2 bad options or\n"
+           "settings that could be misread, 3 a failed read or write.\n";
 }
 
 bool parseOptions(std::span<const std::string_view> arguments, Options& options,
@@ -60,6 +65,8 @@ bool parseOptions(std::span<const std::string_view> arguments, Options& options,
         };
         if (argument.name == "--help" || argument.name == "-h") {
             options.help = true;
+        } else if (argument.name == "--version") {
+            options.version = true;
         } else if (argument.name == "--no-leading-zero") {
             settings.leadingZero = false;
             explicitSettings = true;
@@ -73,6 +80,10 @@ bool parseOptions(std::span<const std::string_view> arguments, Options& options,
         } else if (argument.name == "--group") {
             const auto symbol = value();
             if (!symbol) {
+                return false;
+            }
+            if (symbol->empty()) {
+                error.message = "--group needs a symbol (--grouping none turns grouping off)";
                 return false;
             }
             settings.groupSymbol = *symbol;
@@ -108,6 +119,10 @@ bool parseOptions(std::span<const std::string_view> arguments, Options& options,
         settings.groupSizes = {kCommonGroupSize};
     }
     if (explicitSettings) {
+        if (const std::string why = runtime::whyAmbiguous(settings); !why.empty()) {
+            error.message = "numbers could be misread: " + why;
+            return false;
+        }
         options.settings = settings;
     }
     return true;

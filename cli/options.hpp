@@ -1,6 +1,7 @@
 // Command-line options of korvala-calc. Any option that sets a part of the number settings
-// makes the settings explicit: they start from the POSIX ones and take what the options say.
-// Without such options the user's regional settings are read for every request.
+// makes the settings explicit: they start from the POSIX ones and take what the options say, and
+// settings that could be misread (see whyAmbiguous()) are refused. Without such options the
+// user's regional settings apply.
 #pragma once
 
 #include "runtime/number_settings.hpp"
@@ -15,6 +16,7 @@ namespace korvala::cli {
 struct Options {
     std::optional<runtime::NumberSettings> settings; // empty: the user's regional settings
     bool help = false;
+    bool version = false;
 };
 
 struct OptionsError {

@@ -1,6 +1,7 @@
 #include "cli/request.hpp"
 
 #include <nlohmann/json.hpp>
+#include <set>
 
 namespace korvala::cli {
 
@@ -12,6 +13,14 @@ constexpr std::size_t kCount = calc::kQuantityCount;
 constexpr const char* kBadType = "\"type\" must be an integer from 0 to 8";
 constexpr const char* kBadTexts = "\"texts\" must be an array of five strings";
 constexpr const char* kBadChecks = "\"checks\" must be an array of five values, each 0 or 1";
+constexpr const char* kNulByte = "a request must not hold a NUL byte";
+constexpr const char* kTwice = "a member appears twice";
+constexpr const char* kForeignMember =
+    R"(a request has no members but "type", "texts" and "checks")";
+
+bool isKnownMember(const std::string& key) {
+    return key == "type" || key == "texts" || key == "checks";
+}
 
 bool isFiveArray(const json& object, const char* key) {
     const auto it = object.find(key);
@@ -31,12 +40,33 @@ calc::CalculationInput Request::input() const {
 }
 
 std::variant<Request, InvalidRequest> parseRequest(std::string_view line) {
-    const json object = json::parse(line, nullptr, false);
+    if (line.find('\0') != std::string_view::npos) {
+        return InvalidRequest{kNulByte};
+    }
+    // The parser keeps the last of two equal keys; a request that says two things is refused.
+    std::set<std::string> keys;
+    bool repeated = false;
+    const auto noteKey = [&](int depth, json::parse_event_t event, json& parsed) {
+        if (event == json::parse_event_t::key && depth == 1 &&
+            !keys.insert(parsed.get<std::string>()).second) {
+            repeated = true;
+        }
+        return true;
+    };
+    const json object = json::parse(line, noteKey, false);
     if (object.is_discarded()) {
         return InvalidRequest{"not valid JSON"};
     }
     if (!object.is_object()) {
         return InvalidRequest{"a request is a JSON object"};
+    }
+    if (repeated) {
+        return InvalidRequest{kTwice};
+    }
+    for (const auto& member : object.items()) {
+        if (!isKnownMember(member.key())) {
+            return InvalidRequest{kForeignMember};
+        }
     }
     Request request;
     const auto type = object.find("type");
@@ -61,6 +91,9 @@ std::variant<Request, InvalidRequest> parseRequest(std::string_view line) {
             return InvalidRequest{kBadTexts};
         }
         request.texts[i] = text.get<std::string>();
+        if (request.texts[i].find('\0') != std::string::npos) {
+            return InvalidRequest{kNulByte};
+        }
         const json& check = object["checks"][i];
         if (!check.is_number_integer() || (check != 0 && check != 1)) {
             return InvalidRequest{kBadChecks};

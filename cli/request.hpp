@@ -1,6 +1,7 @@
 // One request line of korvala-calc: {"type": 0..8, "texts": [5 strings], "checks": [5 of 0/1]}.
-// Other members are ignored. A line that is not such an object is invalid, with a message that
-// says why; reading a line never throws.
+// A line that is not exactly such an object (another member, a member twice, a NUL byte
+// anywhere, escaped ones included) is invalid, with a message that says why; reading a line
+// never throws.
 #pragma once
 
 #include "calc/calculation.hpp"

@@ -1,12 +1,14 @@
-// Number settings drawn from fuzz input: any symbols, any group sizes, any form.
+// Number settings drawn from fuzz input: any settings at all, or the settings real systems have.
 #pragma once
 
 #include "runtime/number_settings.hpp"
 
+#include <array>
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace korvala::fuzz {
 
+// Any symbols, any group sizes, any form: nothing may crash on them.
 inline runtime::NumberSettings consumeSettings(FuzzedDataProvider& data) {
     constexpr std::size_t kLongestSymbol = 4;
     constexpr int kLargestGroup = 9;
@@ -22,15 +24,23 @@ inline runtime::NumberSettings consumeSettings(FuzzedDataProvider& data) {
     return settings;
 }
 
-// Settings a real locale could have: symbols that cannot be mistaken for part of a number.
-inline bool isPlausible(const runtime::NumberSettings& settings) {
-    const auto plausibleSymbol = [](const std::string& symbol) {
-        return symbol.find_first_of("0123456789+-eE.&hHoO \t\n") == std::string::npos;
-    };
-    return !settings.decimalSymbol.empty() && plausibleSymbol(settings.decimalSymbol) &&
-           (settings.decimalSymbol == "." ||
-            settings.decimalSymbol.find('.') == std::string::npos) &&
-           plausibleSymbol(settings.groupSymbol) && settings.groupSymbol != settings.decimalSymbol;
+// The symbols and group sizes regional settings really use, combined at random; combinations
+// that could be misread are replaced by the fallback, as the program replaces them.
+inline runtime::NumberSettings consumeRealWorldSettings(FuzzedDataProvider& data) {
+    static const std::array<const char*, 5> decimals{".", ",", "\u066B", "/", "'"};
+    static const std::array<const char*, 9> groups{"",       ",",      ".", " ",     "\u00A0",
+                                                   "\u202F", "\u2019", "'", "\u066C"};
+    static const std::array<std::vector<int>, 5> sizes{{{}, {3}, {3, 2}, {4}, {3, 0}}};
+    runtime::NumberSettings settings;
+    settings.decimalSymbol = data.PickValueInArray(decimals);
+    settings.groupSymbol = data.PickValueInArray(groups);
+    settings.groupSizes = data.PickValueInArray(sizes);
+    if (!settings.groupSizes.empty() && settings.groupSizes.back() == 0) {
+        settings.groupSizes.pop_back();
+    }
+    settings.leadingZero = data.ConsumeBool();
+    settings.negativeForm = static_cast<runtime::NegativeForm>(data.ConsumeIntegralInRange(0, 4));
+    return runtime::unambiguousOrFallback(settings);
 }
 
 } // namespace korvala::fuzz

@@ -20,6 +20,8 @@ constexpr std::size_t kFixedBufferSize = 330;
 constexpr std::size_t kScientificBufferSize = 64;
 // Seventeen significant digits tell every double apart; more would only repeat the value.
 constexpr std::size_t kMostScientificDecimals = 16;
+// Only numbers this large can round up past the largest double (about 1.798e308).
+constexpr double kNearTheTop = 1e308;
 
 // A formatted number and where its parts lie, so a cut can be judged without reading the text.
 struct Layout {
@@ -87,7 +89,9 @@ std::string nonFiniteText(double value) {
     return value < 0 ? "-inf" : "inf";
 }
 
-#if defined(__SIZEOF_INT128__)
+// The 32-bit Windows build has no 128-bit integers; KORVALA_PORTABLE_FORMAT takes its path
+// anywhere, so that it is tested too.
+#if defined(__SIZEOF_INT128__) && !defined(KORVALA_PORTABLE_FORMAT)
 __extension__ using Unsigned128 = unsigned __int128;
 
 // Below this every value times 10^7 is a whole number of at most 77 bits, so the rounding can
@@ -135,7 +139,7 @@ char* writeExactFixed(char* out, char* end, double value) {
 std::string_view fixedDigits(double value, std::array<char, kFixedBufferSize>& buffer) {
     char* const begin = buffer.data();
     char* const end = begin + buffer.size();
-#if defined(__SIZEOF_INT128__)
+#if defined(__SIZEOF_INT128__) && !defined(KORVALA_PORTABLE_FORMAT)
     if (std::abs(value) < kExactLimit) {
         return {begin, static_cast<std::size_t>(writeExactFixed(begin, end, value) - begin)};
     }
@@ -176,11 +180,35 @@ Layout layoutSevenDecimals(double value, const NumberSettings& settings) {
     return layout;
 }
 
+// Digits of value in scientific form with `decimals` digits after the point, rounded to nearest;
+// where that carries the number past the double range (1.798E308 for the largest double), rounded
+// toward zero instead, so that the text always reads back as a finite number.
+std::string_view scientificDigits(double value, int decimals,
+                                  std::array<char, kScientificBufferSize>& buffer) {
+    char* const begin = buffer.data();
+    char* const end = begin + buffer.size();
+    char* last = std::to_chars(begin, end, value, std::chars_format::scientific, decimals).ptr;
+    double reread = 0.0;
+    if (std::abs(value) < kNearTheTop ||
+        std::from_chars(begin, last, reread).ec != std::errc::result_out_of_range) {
+        return {begin, static_cast<std::size_t>(last - begin)};
+    }
+    // Seventeen significant digits read back as value itself; cutting them reads back smaller.
+    last = std::to_chars(begin, end, value, std::chars_format::scientific,
+                         static_cast<int>(kMostScientificDecimals))
+               .ptr;
+    const std::string_view digits(begin, static_cast<std::size_t>(last - begin));
+    const std::size_t e = digits.find('e');
+    const std::size_t mantissaEnd = digits.find('.') + 1 + static_cast<std::size_t>(decimals);
+    const std::size_t keep = decimals == 0 ? digits.find('.') : mantissaEnd;
+    const std::string_view exponent = digits.substr(e);
+    std::copy(exponent.begin(), exponent.end(), begin + keep);
+    return {begin, keep + exponent.size()};
+}
+
 std::string formatScientific(double value, int decimals, const NumberSettings& settings) {
     std::array<char, kScientificBufferSize> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, decimals);
-    std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    std::string_view digits = scientificDigits(value, decimals, buffer);
     const bool negative = !digits.empty() && digits.front() == '-';
     if (negative) {
         digits.remove_prefix(1);

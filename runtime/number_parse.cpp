@@ -142,7 +142,7 @@ private:
     }
 
     // True when the number may go on after the integer part; false when a grouping symbol out
-    // of place ended it.
+    // of place ended it. A period out of place as a grouping symbol is the decimal point.
     bool readIntegerPart() {
         const std::size_t first = pos_;
         const std::string_view leading = readDigits();
@@ -173,7 +173,7 @@ private:
                          std::back_inserter(ownedIntegerDigits_), isDigit);
             integerDigits_ = ownedIntegerDigits_;
         }
-        return kept == segmentSizes.size();
+        return kept == segmentSizes.size() || text_[pos_] == '.';
     }
 
     [[nodiscard]] bool groupedAsFormatted(std::span<const std::size_t> sizes) const {

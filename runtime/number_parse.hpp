@@ -8,9 +8,11 @@
 // number read; one too small for a double becomes 0 or a subnormal. The period is always a
 // decimal separator; the settings' decimal symbol is one too, and the settings' grouping symbol
 // is skipped where it stands in the integer part exactly as formatSevenDecimals() would place
-// it, and ends the number anywhere else. With the POSIX settings no grouping symbol exists, so
-// "2,5" reads as 2 and "1,234.5" as 1. The only failure is a number beyond the double range,
-// which throws RunTimeError(Overflow). Any bytes are accepted.
+// it. Anywhere else a grouping period is the decimal point (with decimal "," and grouping ".",
+// "2.5" is 2.5 and "1.234,5" is 1234.5) and any other grouping symbol ends the number. With the
+// POSIX settings no grouping symbol exists, so "2,5" reads as 2 and "1,234.5" as 1. The only
+// failure is a number beyond the double range, which throws RunTimeError(Overflow). Any bytes
+// and any settings are accepted.
 #pragma once
 
 #include "runtime/number_settings.hpp"

@@ -1,5 +1,7 @@
 #include "runtime/number_settings.hpp"
 
+#include "runtime/utf8.hpp"
+
 #include <algorithm>
 #include <utility>
 
@@ -9,6 +11,61 @@ namespace {
 
 // Larger groups than this are not a real regional setting, only a way to make text huge.
 constexpr int kLargestGroup = 9;
+// Both platforms allow at most three characters; a value box of seven could not show more.
+constexpr std::size_t kLongestSymbol = 3;
+constexpr int kLastNegativeForm = 4;
+constexpr unsigned char kFirstPrintable = 0x20;
+constexpr unsigned char kDelete = 0x7F;
+
+bool isControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < kFirstPrintable || byte == kDelete;
+}
+
+// Characters a number itself is made of, or that the parse reads as part of one.
+bool readsAsNumber(char c) {
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'E' || c == 'e' || c == '&';
+}
+
+// The reason a symbol could be misread, or null. Symbols that are not valid UTF-8 or hold
+// control characters are not quoted in it.
+const char* symbolFault(std::string_view symbol, bool blankAlone) {
+    if (symbol.empty()) {
+        return "is empty";
+    }
+    if (!utf8::isValid(symbol)) {
+        return "is not valid UTF-8";
+    }
+    if (std::ranges::any_of(symbol, isControl)) {
+        return "holds a control character";
+    }
+    if (utf8::characterCount(symbol) > kLongestSymbol) {
+        return "is longer than three characters";
+    }
+    if (std::ranges::any_of(symbol, readsAsNumber)) {
+        return "holds a digit, a sign, E or &";
+    }
+    if (symbol != "." && symbol.find('.') != std::string_view::npos) {
+        return "holds a period";
+    }
+    if (!(blankAlone && symbol == " ") && symbol.find(' ') != std::string_view::npos) {
+        return "holds a blank";
+    }
+    return nullptr;
+}
+
+std::string whySymbolAmbiguous(std::string_view role, std::string_view symbol, bool blankAlone) {
+    const char* fault = symbolFault(symbol, blankAlone);
+    if (fault == nullptr) {
+        return {};
+    }
+    std::string why(role);
+    if (utf8::isValid(symbol) && !std::ranges::any_of(symbol, isControl) && !symbol.empty()) {
+        why.append(" \"").append(symbol).append("\"");
+    }
+    why.append(" ").append(fault);
+    return why;
+}
 
 } // namespace
 
@@ -38,6 +95,47 @@ bool parseGroupSizes(std::string_view text, std::vector<int>& sizes) {
     }
     sizes = std::move(parsed);
     return true;
+}
+
+std::string whyAmbiguous(const NumberSettings& settings) {
+    if (std::string why = whySymbolAmbiguous("the decimal symbol", settings.decimalSymbol, false);
+        !why.empty()) {
+        return why;
+    }
+    const int form = static_cast<int>(settings.negativeForm);
+    if (form < 0 || form > kLastNegativeForm) {
+        return "the negative form is not one of 0 to 4";
+    }
+    if (settings.groupSymbol.empty()) {
+        return {};
+    }
+    if (std::string why = whySymbolAmbiguous("the grouping symbol", settings.groupSymbol, true);
+        !why.empty()) {
+        return why;
+    }
+    const std::string_view decimal = settings.decimalSymbol;
+    const std::string_view group = settings.groupSymbol;
+    if (decimal.starts_with(group) || group.starts_with(decimal)) {
+        return "the decimal and grouping symbols cannot be told apart";
+    }
+    if (std::ranges::any_of(settings.groupSizes,
+                            [](int size) { return size < 1 || size > kLargestGroup; })) {
+        return "a group size is not one of 1 to 9";
+    }
+    return {};
+}
+
+NumberSettings unambiguousOrFallback(NumberSettings settings) {
+    if (whyAmbiguous(settings).empty()) {
+        return settings;
+    }
+    NumberSettings fallback = posixNumberSettings();
+    fallback.leadingZero = settings.leadingZero;
+    fallback.negativeForm = settings.negativeForm;
+    if (!whyAmbiguous(fallback).empty()) {
+        fallback.negativeForm = NegativeForm::LeadingMinus;
+    }
+    return fallback;
 }
 
 } // namespace korvala::runtime

@@ -4,8 +4,9 @@
 // and never looks at the process locale. Symbols are UTF-8 and may be several bytes long
 // (U+00A0, U+202F and U+2019 are real grouping symbols). groupSizes lists the sizes of the digit
 // groups from the decimal symbol leftwards, the last size repeating ({3} gives 1,234,567 and
-// {3, 2} gives 12,34,567); an empty list or an empty groupSymbol means no grouping. Any value
-// is accepted, however odd: nothing that reads these settings fails on them.
+// {3, 2} gives 12,34,567); an empty list or an empty groupSymbol means no grouping. The format
+// and the parse accept any value without failing; whyAmbiguous() tells the settings whose
+// numbers could not be read back as written, which the program refuses to use.
 #pragma once
 
 #include <string>
@@ -42,5 +43,18 @@ struct NumberSettings {
 // repeating, which it always is here); "", "0" and "none" mean no grouping. Returns false,
 // leaving sizes untouched, for anything else.
 [[nodiscard]] bool parseGroupSizes(std::string_view text, std::vector<int>& sizes);
+
+// Why numbers written with these settings could be misread, in a sentence for the user, or an
+// empty string when they cannot. The decimal symbol and a grouping symbol must each be one to
+// three characters of valid UTF-8 with no digit, sign, E, &, period (unless the symbol is the
+// period itself) or control character in them; the decimal symbol holds no blank, and a
+// grouping symbol is either a single blank (the parse drops blanks, so the digits join up) or
+// holds none. The two differ and neither begins with the other; group sizes are 1 to 9 and the
+// negative form is one of the five.
+[[nodiscard]] std::string whyAmbiguous(const NumberSettings& settings);
+
+// The settings themselves when they are unambiguous; otherwise the same with the decimal
+// period and no grouping, which always are.
+[[nodiscard]] NumberSettings unambiguousOrFallback(NumberSettings settings);
 
 } // namespace korvala::runtime

@@ -1,70 +1,39 @@
+#include "runtime/locale_values.hpp"
 #include "runtime/regional_settings.hpp"
 
-#include <algorithm>
-#include <climits>
 #include <clocale>
+#include <cstdlib>
 #include <langinfo.h>
-#include <string_view>
-#include <vector>
 
 namespace korvala::runtime {
 
 namespace {
 
-constexpr unsigned char kLastAscii = 0x7F;
-
-bool isAscii(std::string_view text) {
-    return std::ranges::all_of(text,
-                               [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
-}
-
-// glibc describes groups as bytes, each a size, the last repeating; CHAR_MAX (or any value
-// that is not a size) stops the grouping.
-std::vector<int> groupSizesFrom(std::string_view grouping) {
-    std::vector<int> sizes;
-    for (const char byte : grouping) {
-        if (byte <= 0 || byte == CHAR_MAX) {
-            break;
+// The name of the user's numeric locale, by the precedence POSIX gives the variables.
+const char* numericLocaleName() {
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* value = std::getenv(variable); // NOLINT(concurrency-mt-unsafe)
+        if (value != nullptr && *value != '\0') {
+            return value;
         }
-        sizes.push_back(byte);
     }
-    return sizes;
-}
-
-void readLocale(locale_t locale, NumberSettings& settings) {
-    const std::string_view codeset = nl_langinfo_l(CODESET, locale);
-    const bool utf8 = codeset == "UTF-8" || codeset == "utf8";
-    const std::string_view decimal = nl_langinfo_l(RADIXCHAR, locale);
-    const std::string_view group = nl_langinfo_l(THOUSEP, locale);
-    if (!decimal.empty() && (utf8 || isAscii(decimal))) {
-        settings.decimalSymbol = decimal;
-    }
-    if (!group.empty() && (utf8 || isAscii(group))) {
-        settings.groupSymbol = group;
-#ifdef GROUPING
-        settings.groupSizes = groupSizesFrom(nl_langinfo_l(GROUPING, locale));
-#else
-        settings.groupSizes = {3};
-#endif
-    }
+    return "C";
 }
 
 } // namespace
 
 NumberSettings userNumberSettings() {
-    NumberSettings settings = posixNumberSettings();
-    // The character type tells the encoding of the symbols; without it, only ASCII ones are
-    // trusted.
-    locale_t locale = newlocale(LC_NUMERIC_MASK | LC_CTYPE_MASK, "", locale_t{});
+    // The character type is loaded from the same locale as the numbers, so that the code set
+    // is the numeric locale's own, whatever LC_CTYPE says.
+    locale_t locale = newlocale(LC_NUMERIC_MASK | LC_CTYPE_MASK, numericLocaleName(), locale_t{});
     if (locale == locale_t{}) {
-        locale = newlocale(LC_NUMERIC_MASK, "", locale_t{});
+        return posixNumberSettings();
     }
-    if (locale == locale_t{}) {
-        return settings;
-    }
-    readLocale(locale, settings);
+    const NumberSettings read =
+        settingsFromPosix({nl_langinfo_l(CODESET, locale), nl_langinfo_l(RADIXCHAR, locale),
+                           nl_langinfo_l(THOUSEP, locale), nl_langinfo_l(GROUPING, locale)});
     freelocale(locale);
-    return settings;
+    return usableSystemSettings(read);
 }
 
 } // namespace korvala::runtime

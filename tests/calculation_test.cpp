@@ -2,6 +2,7 @@
 #include "calc/value_box.hpp"
 #include "runtime/number_format.hpp"
 #include "settings_matrix.hpp"
+#include "worked_examples.hpp"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace korvala::calc {
 namespace {
 
 using runtime::ErrorNumber;
-using Texts = std::array<std::string, kQuantityCount>;
+using test::Texts;
 
 // The five rows as the window holds them after a problem type is applied and two values typed.
 CalculationInput rowsFor(ProblemType type, const Texts& texts) {
@@ -34,55 +35,8 @@ Texts shownTexts(const Completed& completed, const runtime::NumberSettings& sett
     return shown;
 }
 
-struct WorkedExample {
-    ProblemType type;
-    Texts typed;
-    Texts texts;
-    Texts shown;
-};
-
-void PrintTo(const WorkedExample& c, std::ostream* os) {
-    *os << listEntryOf(c.type);
-}
-
-const std::array<WorkedExample, 9> kWorkedExamples{{
-    {ProblemType::RH,
-     {"1", "1", "", "", ""},
-     {"1.0000000", "1.0000000", "2.2360680", "6.2831853", "3.1415927"},
-     {"1.00000", "1.00000", "2.23606", "6.28318", "3.14159"}},
-    {ProblemType::RD,
-     {"1", "", "3", "", ""},
-     {"1.0000000", "2.2360680", "3.0000000", "14.0496295", "7.0248147"},
-     {"1.00000", "2.23606", "3.00000", "14.0496", "7.02481"}},
-    {ProblemType::RS,
-     {"2", "", "", "10", ""},
-     {"2.0000000", "0.7957747", "4.0783891", "10.0000000", "10.0000000"},
-     {"2.00000", "0.79577", "4.07838", "10.0000", "10.0000"}},
-    {ProblemType::RV,
-     {"1", "", "", "", "1"},
-     {"1.0000000", "0.3183099", "2.0251719", "2.0000000", "1.0000000"},
-     {"1.00000", "0.31830", "2.02517", "2.00000", "1.00000"}},
-    {ProblemType::HD,
-     {"", "3", "5", "", ""},
-     {"2.0000000", "3.0000000", "5.0000000", "37.6991118", "37.6991118"},
-     {"2.00000", "3.00000", "5.00000", "37.6991", "37.6991"}},
-    {ProblemType::HS,
-     {"", "1", "", "1", ""},
-     {"0.1591549", "1.0000000", "1.0494385", "1.0000000", "0.0795775"},
-     {"0.15915", "1.00000", "1.04943", "1.00000", "0.07957"}},
-    {ProblemType::HV,
-     {"", "1", "", "", "1"},
-     {"0.5641896", "1.0000000", "1.5077266", "3.5449077", "1.0000000"},
-     {"0.56418", "1.00000", "1.50772", "3.54490", "1.00000"}},
-    {ProblemType::DS,
-     {"", "", "5", "10", ""},
-     {"0.3209661", "4.9586211", "5.0000000", "10.0000000", "1.6048307"},
-     {"0.32096", "4.95862", "5.00000", "10.0000", "1.60483"}},
-    {ProblemType::SV,
-     {"", "", "", "10", "10"},
-     {"2.0000000", "0.7957747", "4.0783891", "10.0000000", "10.0000000"},
-     {"2.00000", "0.79577", "4.07838", "10.0000", "10.0000"}},
-}};
+using test::ErrorExample;
+using test::WorkedExample;
 
 class WorkedExamples : public testing::TestWithParam<WorkedExample> {};
 
@@ -109,23 +63,27 @@ TEST_P(WorkedExamples, SecondPressGivesTheSameCylinderInEveryRegionalStyle) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(NinePairs, WorkedExamples, testing::ValuesIn(kWorkedExamples),
+// The largest results must read back too: a scientific form rounded up past the double range
+// would make the second press an overflow.
+TEST(SecondPress, KeepsAResultJustBelowTheLargestDouble) {
+    for (const auto& [name, settings] : test::settingsMatrix()) {
+        SCOPED_TRACE(name);
+        const auto first =
+            calculate(rowsFor(ProblemType::RH, {"1E100", "5.7E107", "", "", ""}), settings);
+        ASSERT_TRUE(std::holds_alternative<Completed>(first));
+        const Texts shown = shownTexts(std::get<Completed>(first), settings);
+        const auto second = calculate(rowsFor(ProblemType::RH, shown), settings);
+        ASSERT_TRUE(std::holds_alternative<Completed>(second)) << shown[4];
+        EXPECT_EQ(shownTexts(std::get<Completed>(second), settings), shown);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(NinePairs, WorkedExamples, testing::ValuesIn(test::workedExamples()),
                          [](const testing::TestParamInfo<WorkedExample>& info) {
                              std::string name(listEntryOf(info.param.type));
                              name.erase(1, 1);
                              return name;
                          });
-
-struct ErrorExample {
-    const char* name;
-    ProblemType type;
-    Texts typed;
-    ErrorNumber error;
-};
-
-void PrintTo(const ErrorExample& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class RunTimeErrors : public testing::TestWithParam<ErrorExample> {};
 
@@ -138,46 +96,24 @@ TEST_P(RunTimeErrors, EndTheCalculationWithTheirNumber) {
     EXPECT_EQ(failed->error, example.error);
 }
 
-INSTANTIATE_TEST_SUITE_P(ErrorTable, RunTimeErrors,
-                         testing::Values(ErrorExample{"DiagonalShorterThanTwoRadii",
-                                                      ProblemType::RD,
-                                                      {"2", "", "3", "", ""},
-                                                      ErrorNumber::InvalidArgument},
-                                         ErrorExample{"DiagonalShorterThanHeight",
-                                                      ProblemType::HD,
-                                                      {"", "5", "3", "", ""},
-                                                      ErrorNumber::InvalidArgument},
-                                         ErrorExample{"AreaTooLargeForDiagonal",
-                                                      ProblemType::DS,
-                                                      {"", "", "1", "2", ""},
-                                                      ErrorNumber::InvalidArgument},
-                                         ErrorExample{"HugeRadiusOverflows",
-                                                      ProblemType::RH,
-                                                      {"1E200", "1", "", "", ""},
-                                                      ErrorNumber::Overflow},
-                                         ErrorExample{"TypedNumberBeyondRange",
-                                                      ProblemType::RH,
-                                                      {"1E400", "1", "", "", ""},
-                                                      ErrorNumber::Overflow},
-                                         ErrorExample{"UncheckedRowIsParsedToo",
+const auto kNameOfError = [](const testing::TestParamInfo<ErrorExample>& info) {
+    return std::string(info.param.name);
+};
+
+INSTANTIATE_TEST_SUITE_P(ErrorTable, RunTimeErrors, testing::ValuesIn(test::errorExamples()),
+                         kNameOfError);
+
+// Rows the window keeps locked: every text is read, given or not.
+INSTANTIATE_TEST_SUITE_P(LockedRows, RunTimeErrors,
+                         testing::Values(ErrorExample{"UncheckedRowIsParsedToo",
                                                       ProblemType::RH,
                                                       {"1", "1", "", "", "1E400"},
                                                       ErrorNumber::Overflow},
                                          ErrorExample{"ParseErrorBeatsDecline",
                                                       ProblemType::RH,
                                                       {"0", "1", "1E400", "", ""},
-                                                      ErrorNumber::Overflow},
-                                         ErrorExample{"RadiusSquaredUnderflows",
-                                                      ProblemType::RV,
-                                                      {"1E-200", "", "", "", "1"},
-                                                      ErrorNumber::DivisionByZero},
-                                         ErrorExample{"RadiusUnderflowsToZero",
-                                                      ProblemType::SV,
-                                                      {"", "", "", "1E300", "1E-300"},
-                                                      ErrorNumber::DivisionByZero}),
-                         [](const testing::TestParamInfo<ErrorExample>& info) {
-                             return info.param.name;
-                         });
+                                                      ErrorNumber::Overflow}),
+                         kNameOfError);
 
 struct DeclineExample {
     const char* name;

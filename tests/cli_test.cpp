@@ -1,7 +1,11 @@
+#include "cli/line_reader.hpp"
 #include "cli/options.hpp"
 #include "cli/request.hpp"
+#include "cli/request_loop.hpp"
 #include "cli/response.hpp"
+#include "cli_requests.hpp"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -9,9 +13,11 @@
 namespace korvala::cli {
 namespace {
 
+using namespace std::string_view_literals;
+
 struct RequestCase {
     const char* name;
-    const char* line;
+    std::string_view line;
     const char* error; // empty when the line is a valid request
 };
 
@@ -38,9 +44,19 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RequestCase{"Valid",
                     R"({"type": 8, "texts": ["", "", "", "10", "10"], "checks": [0,0,0,1,1]})", ""},
-        RequestCase{"ExtraMembersIgnored",
+        RequestCase{"ForeignMember",
                     R"({"type": 0, "texts": ["1","1","","",""], "checks": [1,1,0,0,0], "note": 1})",
-                    ""},
+                    "no members but"},
+        RequestCase{"MemberTwice",
+                    R"({"type": 0, "texts": ["1","1","","",""], "checks": [1,1,0,0,0], "type": 1})",
+                    "twice"},
+        RequestCase{"EscapedNul",
+                    R"({"type": 0, "texts": ["1\u0000","1","","",""], "checks": [1,1,0,0,0]})",
+                    "NUL"},
+        RequestCase{"RawNul",
+                    "{\"type\": 0, \"texts\": [\"1\0\",\"1\",\"\",\"\",\"\"], "
+                    "\"checks\": [1,1,0,0,0]}"sv,
+                    "NUL"},
         RequestCase{"NotJson", "{type: 0}", "not valid JSON"},
         RequestCase{"TruncatedJson", R"({"type": 0, "texts": [)", "not valid JSON"},
         RequestCase{
@@ -145,7 +161,11 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"NegativeFormNotANumber", {"--negative-form", "-1"}, false, std::nullopt},
         OptionsCase{"BadGrouping", {"--grouping", "3,2"}, false, std::nullopt},
         OptionsCase{"MissingValue", {"--decimal"}, false, std::nullopt},
-        OptionsCase{"UnknownOption", {"--locale", "bg"}, false, std::nullopt}),
+        OptionsCase{"UnknownOption", {"--locale", "bg"}, false, std::nullopt},
+        OptionsCase{"EmptyDecimal", {"--decimal="}, false, std::nullopt},
+        OptionsCase{"EmptyGroup", {"--group", ""}, false, std::nullopt},
+        OptionsCase{"DecimalEqualsGroup", {"--decimal", ",", "--group", ","}, false, std::nullopt},
+        OptionsCase{"DigitAsDecimal", {"--decimal", "5"}, false, std::nullopt}),
     [](const testing::TestParamInfo<OptionsCase>& info) { return info.param.name; });
 
 TEST(ResponseLine, HasOneShapePerOutcome) {
@@ -169,6 +189,102 @@ TEST(ResponseLine, SymbolsThatAreNotUtf8DoNotThrow) {
     settings.decimalSymbol = "\xFF";
     calc::Completed completed{{1, 1, 1, 1, 1}, {"1\xFF", "", "", "", ""}};
     EXPECT_NO_THROW((void)outcomeLine(completed, settings));
+}
+
+// The input in pieces of at most `piece` bytes; then a failed read if `failAtEnd`.
+LineReader::Source testSource(std::string_view input, std::size_t piece, bool failAtEnd) {
+    return [source = memorySource(input, piece),
+            failAtEnd](std::span<char> buffer) -> std::optional<std::size_t> {
+        const std::optional<std::size_t> count = source(buffer);
+        if (count == std::size_t{0} && failAtEnd) {
+            return std::nullopt;
+        }
+        return count;
+    };
+}
+
+struct ReaderCase {
+    const char* name;
+    std::string input;
+    bool failAtEnd;
+    std::vector<std::pair<LineReader::Result, std::string>> lines;
+};
+
+void PrintTo(const ReaderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LineReading : public testing::TestWithParam<ReaderCase> {};
+
+TEST_P(LineReading, GivesLinesTheSameWhateverPiecesTheInputComesIn) {
+    using Result = LineReader::Result;
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{3}, std::size_t{1} << 20}) {
+        LineReader reader(testSource(GetParam().input, piece, GetParam().failAtEnd), 8);
+        std::vector<std::pair<Result, std::string>> lines;
+        std::string line;
+        Result result = Result::Line;
+        while ((result = reader.next(line)) == Result::Line || result == Result::TooLong) {
+            lines.emplace_back(result, line);
+        }
+        lines.emplace_back(result, line);
+        EXPECT_EQ(lines, GetParam().lines) << "pieces of " << piece;
+        EXPECT_EQ(reader.next(line), result) << "the end is final";
+    }
+}
+
+using Result = LineReader::Result;
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LineReading,
+    testing::Values(
+        ReaderCase{"Empty", "", false, {{Result::End, ""}}},
+        ReaderCase{
+            "LastLineWithoutEnd",
+            "ab\n\ncd",
+            false,
+            {{Result::Line, "ab"}, {Result::Line, ""}, {Result::Line, "cd"}, {Result::End, ""}}},
+        ReaderCase{"LongestLineKept",
+                   "12345678\n",
+                   false,
+                   {{Result::Line, "12345678"}, {Result::End, ""}}},
+        ReaderCase{"LongerLineDroppedAndReadingGoesOn",
+                   "123456789abc\nok\n123456789",
+                   false,
+                   {{Result::TooLong, ""},
+                    {Result::Line, "ok"},
+                    {Result::TooLong, ""},
+                    {Result::End, ""}}},
+        ReaderCase{"FailedReadEndsIt",
+                   "ok\npart",
+                   true,
+                   {{Result::Line, "ok"}, {Result::ReadFailed, ""}}}),
+    [](const testing::TestParamInfo<ReaderCase>& info) { return info.param.name; });
+
+// The shared tables through the request loop, with blank and invalid lines between them.
+TEST(RequestLoop, AnswersEveryLineInOrderWithItsLineNumber) {
+    const test::ExpectedSession session = test::tableSession();
+    LineReader reader(memorySource(session.input, 5), kLongestRequestLine);
+    std::string output;
+    const auto end = answerRequests(
+        reader,
+        [&output](std::string_view answer) {
+            output.append(answer).push_back('\n');
+            return true;
+        },
+        runtime::posixNumberSettings());
+    EXPECT_EQ(end, LoopEnd::SomeInvalid);
+    EXPECT_EQ(output, session.output);
+}
+
+TEST(RequestLoop, StopsAtTheFirstFailedWrite) {
+    const test::ExpectedSession session = test::tableSession();
+    LineReader reader(memorySource(session.input, 64), kLongestRequestLine);
+    int writes = 0;
+    const auto end = answerRequests(
+        reader, [&writes](std::string_view /*answer*/) { return ++writes < 2; },
+        runtime::posixNumberSettings());
+    EXPECT_EQ(end, LoopEnd::WriteFailed);
+    EXPECT_EQ(writes, 2);
 }
 
 } // namespace

@@ -171,7 +171,13 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"IndianGroupingWouldBeCut", makeSettings(".", ",", {3, 2}), 123456.7, "1.235E5"},
         FitCase{"RoundingRaisesTheExponent", posixNumberSettings(), 99999999.9, "1.000E8"},
         FitCase{"TrailingSignWouldBeCut", withForm(NegativeForm::TrailingMinus), -1.5, "1.50E0-"},
-        FitCase{"NegativeTooWide", withForm(NegativeForm::LeadingMinus), -12345678.0, "-1.23E7"}),
+        FitCase{"NegativeTooWide", withForm(NegativeForm::LeadingMinus), -12345678.0, "-1.23E7"},
+        // Rounded up, these would read back beyond the double range: rounded toward zero.
+        FitCase{"LargestDouble", posixNumberSettings(), std::numeric_limits<double>::max(),
+                "1.7E308"},
+        FitCase{"JustBelowTheLargest", posixNumberSettings(), 1.7976e308, "1.7E308"},
+        FitCase{"NegativeLargest", withForm(NegativeForm::LeadingMinus),
+                -std::numeric_limits<double>::max(), "-1E308"}),
     [](const testing::TestParamInfo<FitCase>& info) { return info.param.name; });
 
 TEST(FitToWidthLimits, ReturnsTheShortestFormWhenNothingFits) {

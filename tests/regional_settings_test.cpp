@@ -1,5 +1,7 @@
+#include "runtime/locale_values.hpp"
 #include "runtime/number_settings.hpp"
 #include "runtime/regional_settings.hpp"
+#include "settings_matrix.hpp"
 
 #include <array>
 #include <cstdlib>
@@ -11,9 +13,84 @@
 namespace korvala::runtime {
 namespace {
 
+using test::makeSettings;
+
+NumberSettings withForm(NumberSettings settings, bool leadingZero, NegativeForm form) {
+    settings.leadingZero = leadingZero;
+    settings.negativeForm = form;
+    return settings;
+}
+
+// Real locales as glibc 2.36 describes them (nl_langinfo_l of CODESET, RADIXCHAR, THOUSEP and
+// GROUPING), and what Korvala makes of them.
+struct PosixRow {
+    const char* locale;
+    PosixNumericValues values;
+    NumberSettings expected;
+};
+
+void PrintTo(const PosixRow& row, std::ostream* os) {
+    *os << row.locale;
+}
+
+const std::array<PosixRow, 8> kPosixRows{{
+    {"C", {"ANSI_X3.4-1968", ".", "", ""}, posixNumberSettings()},
+    {"en_US.UTF-8", {"UTF-8", ".", ",", "\x03\x03"}, makeSettings(".", ",", {3, 3})},
+    {"de_DE.UTF-8", {"UTF-8", ",", ".", "\x03\x03"}, makeSettings(",", ".", {3, 3})},
+    {"de_CH.UTF-8", {"UTF-8", ".", "\u2019", "\x03\x03"}, makeSettings(".", "\u2019", {3, 3})},
+    {"bg_BG.UTF-8", {"UTF-8", ",", "", "\x03\x03"}, makeSettings(",", "", {})},
+    {"hi_IN.UTF-8", {"UTF-8", ".", ",", "\x03"}, makeSettings(".", ",", {3})},
+    {"fr_FR.UTF-8", {"UTF-8", ",", "\u202F", "\x03"}, makeSettings(",", "\u202F", {3})},
+    // A Latin-1 locale's no-break space is one byte that is not UTF-8: it is left out.
+    {"de_AT.ISO-8859-1", {"ISO-8859-1", ",", "\xA0", "\x03"}, makeSettings(",", "", {})},
+}};
+
+class PosixLocaleValues : public testing::TestWithParam<PosixRow> {};
+
+TEST_P(PosixLocaleValues, BecomeTheLocalesSettings) {
+    EXPECT_EQ(settingsFromPosix(GetParam().values), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(RealLocales, PosixLocaleValues, testing::ValuesIn(kPosixRows));
+
+// The same locales as Windows describes them (GetLocaleInfoEx).
+struct WindowsRow {
+    const char* locale;
+    WindowsNumberValues values;
+    NumberSettings expected;
+};
+
+void PrintTo(const WindowsRow& row, std::ostream* os) {
+    *os << row.locale;
+}
+
+class WindowsLocaleValues : public testing::TestWithParam<WindowsRow> {};
+
+TEST_P(WindowsLocaleValues, BecomeTheLocalesSettings) {
+    EXPECT_EQ(settingsFromWindows(GetParam().values), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RealLocales, WindowsLocaleValues,
+    testing::Values(
+        WindowsRow{"en-US", {u".", u",", u"3;0", u"1", u"1"}, makeSettings(".", ",", {3})},
+        WindowsRow{"de-DE", {u",", u".", u"3;0", u"1", u"1"}, makeSettings(",", ".", {3})},
+        WindowsRow{
+            "de-CH", {u".", u"\u2019", u"3;0", u"1", u"1"}, makeSettings(".", "\u2019", {3})},
+        WindowsRow{
+            "bg-BG", {u",", u"\u00A0", u"3;0", u"1", u"1"}, makeSettings(",", "\u00A0", {3})},
+        WindowsRow{"hi-IN", {u".", u",", u"3;2;0", u"1", u"1"}, makeSettings(".", ",", {3, 2})},
+        WindowsRow{
+            "fr-FR", {u",", u"\u202F", u"3;0", u"1", u"1"}, makeSettings(",", "\u202F", {3})},
+        WindowsRow{
+            "customised",
+            {u",", u"\u00A0", u"3;2;0", u"0", u"4"},
+            withForm(makeSettings(",", "\u00A0", {3, 2}), false, NegativeForm::TrailingMinusBlank)},
+        WindowsRow{"unreadable", {u"", u"", u"x", u"7", u"9"}, posixNumberSettings()}));
+
 #ifndef _WIN32
 // Points the locale variables at one locale for the test's duration.
-class UserLocale : public testing::Test {
+class UserLocale : public testing::TestWithParam<PosixRow> {
 protected:
     void SetUp() override {
         for (const char* name : kVariables) {
@@ -31,10 +108,15 @@ protected:
             }
         }
     }
-    static void use(const char* locale) {
-        unsetenv("LC_NUMERIC");
-        unsetenv("LANG");
-        setenv("LC_ALL", locale, 1);
+    static void use(const char* all, const char* numeric, const char* lang) {
+        const std::array<const char*, 3> values{all, numeric, lang};
+        for (std::size_t i = 0; i < kVariables.size(); ++i) {
+            if (values[i] != nullptr) {
+                setenv(kVariables[i], values[i], 1);
+            } else {
+                unsetenv(kVariables[i]);
+            }
+        }
     }
 
 private:
@@ -42,23 +124,105 @@ private:
     std::vector<std::optional<std::string>> saved_;
 };
 
-TEST_F(UserLocale, PosixLocaleGivesThePosixSettings) {
-    use("C");
-    EXPECT_EQ(userNumberSettings(), posixNumberSettings());
+constexpr const char* kMissingLocale = "is the locale generated? tools/install-deps.sh test does";
+
+TEST_P(UserLocale, IsReadFromTheSystem) {
+    use(GetParam().locale, nullptr, nullptr);
+    EXPECT_EQ(userNumberSettings(), GetParam().expected) << kMissingLocale;
 }
 
-TEST_F(UserLocale, UnknownLocaleFallsBackToPosix) {
-    use("xx_XX.NOPE");
-    EXPECT_EQ(userNumberSettings(), posixNumberSettings());
+TEST_P(UserLocale, NumericLocaleAloneCarriesItsOwnCodeSet) {
+    use(nullptr, GetParam().locale, "C");
+    EXPECT_EQ(userNumberSettings(), GetParam().expected) << kMissingLocale;
 }
 
-TEST_F(UserLocale, ChangesAreFollowedOnTheNextCall) {
-    use("xx_XX.NOPE");
+TEST_P(UserLocale, ChangeIsFollowedOnTheNextCall) {
+    use("C", nullptr, nullptr);
     (void)userNumberSettings();
-    use("C.UTF-8");
-    EXPECT_EQ(userNumberSettings().decimalSymbol, ".");
+    use(GetParam().locale, nullptr, nullptr);
+    EXPECT_EQ(userNumberSettings(), GetParam().expected) << kMissingLocale;
+}
+
+// The Latin-1 row is only a table row; the others are generated by the dependency installer.
+INSTANTIATE_TEST_SUITE_P(GeneratedLocales, UserLocale,
+                         testing::ValuesIn(kPosixRows.begin(), kPosixRows.end() - 1));
+
+TEST(UserLocaleFallback, UnknownLocaleGivesThePosixSettings) {
+    const char* saved = std::getenv("LC_ALL");
+    const std::string restore = saved != nullptr ? saved : "";
+    setenv("LC_ALL", "xx_XX.NOPE", 1);
+    EXPECT_EQ(userNumberSettings(), posixNumberSettings());
+    if (saved != nullptr) {
+        setenv("LC_ALL", restore.c_str(), 1);
+    } else {
+        unsetenv("LC_ALL");
+    }
 }
 #endif
+
+struct AmbiguityCase {
+    const char* name;
+    NumberSettings settings;
+    bool ambiguous;
+};
+
+void PrintTo(const AmbiguityCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SettingsThatCouldBeMisread : public testing::TestWithParam<AmbiguityCase> {};
+
+TEST_P(SettingsThatCouldBeMisread, AreRefusedAndFallBack) {
+    const NumberSettings& settings = GetParam().settings;
+    EXPECT_EQ(!whyAmbiguous(settings).empty(), GetParam().ambiguous) << whyAmbiguous(settings);
+    NumberSettings expected = settings;
+    if (GetParam().ambiguous) {
+        expected.decimalSymbol = ".";
+        expected.groupSymbol.clear();
+        expected.groupSizes.clear();
+    }
+    EXPECT_EQ(unambiguousOrFallback(settings), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Symbols, SettingsThatCouldBeMisread,
+    testing::Values(AmbiguityCase{"Posix", posixNumberSettings(), false},
+                    AmbiguityCase{"BlankGroups", makeSettings(",", " ", {3}), false},
+                    AmbiguityCase{"PeriodGroups", makeSettings(",", ".", {3}), false},
+                    AmbiguityCase{"NarrowNoBreakSpace", makeSettings(",", "\u202F", {3}), false},
+                    AmbiguityCase{
+                        "OddButClear",
+                        withForm(makeSettings("/", "'", {3, 2}), false, NegativeForm::Parentheses),
+                        false},
+                    AmbiguityCase{"EmptyDecimal", makeSettings("", "", {}), true},
+                    AmbiguityCase{"SameSymbols", makeSettings(",", ",", {3}), true},
+                    AmbiguityCase{"GroupStartsTheDecimal", makeSettings(",,", ",", {3}), true},
+                    AmbiguityCase{"DigitDecimal", makeSettings("5", "", {}), true},
+                    AmbiguityCase{"DigitGroup", makeSettings(",", "1", {3}), true},
+                    AmbiguityCase{"SignGroup", makeSettings(",", "-", {3}), true},
+                    AmbiguityCase{"ExponentDecimal", makeSettings("e", "", {}), true},
+                    AmbiguityCase{"AmpersandDecimal", makeSettings("&", "", {}), true},
+                    AmbiguityCase{"BlankDecimal", makeSettings(" ", "", {}), true},
+                    AmbiguityCase{"BlankInAGroup", makeSettings(",", " '", {3}), true},
+                    AmbiguityCase{"TabGroup", makeSettings(",", "\t", {3}), true},
+                    AmbiguityCase{"PeriodInsideASymbol", makeSettings(",.", "", {}), true},
+                    AmbiguityCase{"NotUtf8", makeSettings("\xFF", "", {}), true},
+                    AmbiguityCase{"TooLong", makeSettings("abcd", "", {}), true},
+                    AmbiguityCase{"GroupTooLarge", makeSettings(".", ",", {12}), true}),
+    [](const testing::TestParamInfo<AmbiguityCase>& info) { return info.param.name; });
+
+TEST(SettingsThatCouldBeMisread, UnknownNegativeFormFallsBackToTheMinus) {
+    const NumberSettings odd =
+        withForm(makeSettings(",", "", {}), true, static_cast<NegativeForm>(7));
+    EXPECT_NE(whyAmbiguous(odd), "");
+    EXPECT_EQ(unambiguousOrFallback(odd), posixNumberSettings());
+}
+
+TEST(SettingsThatCouldBeMisread, NoneOfTheTestedStylesIs) {
+    for (const auto& [name, settings] : test::settingsMatrix()) {
+        EXPECT_EQ(whyAmbiguous(settings), "") << name;
+    }
+}
 
 struct GroupSizesCase {
     const char* text;

@@ -4,42 +4,42 @@
 #include "runtime/number_parse.hpp"
 #include "runtime/utf8.hpp"
 #include "settings_matrix.hpp"
+#include "value_shown.hpp"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 #include <vector>
 
 namespace korvala::runtime {
 namespace {
 
-// The number a text shows, read the way a person reads it: grouping symbols ignored, the
-// decimal symbol taken as the point.
-double valueShown(std::string text, const NumberSettings& settings) {
-    const auto replaceAll = [&text](const std::string& from, const std::string& to) {
-        if (from.empty()) {
-            return;
-        }
-        for (std::size_t pos = 0; (pos = text.find(from, pos)) != std::string::npos;) {
-            text.replace(pos, from.size(), to);
-            pos += to.size();
-        }
-    };
-    replaceAll(settings.groupSymbol, "");
-    replaceAll(settings.decimalSymbol, ".");
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
 // Values of every magnitude the calculator produces, with awkward last digits.
 std::vector<double> sampleValues() {
-    std::vector<double> values{
-        0.0,       1.0,       2.5,          0.00000004, 0.000000049999, 0.00001234,       0.0000099,
-        999999.95, 9999999.5, 1234.5,       123456.5,   1234567.0,      31415926.5358979, 1e22,
-        1.5e-300,  3.14e123,  0.9999999999, 99999.99999};
+    std::vector<double> values{0.0,
+                               1.0,
+                               2.5,
+                               0.00000004,
+                               0.000000049999,
+                               0.00001234,
+                               0.0000099,
+                               999999.95,
+                               9999999.5,
+                               1234.5,
+                               123456.5,
+                               1234567.0,
+                               31415926.5358979,
+                               1e22,
+                               1.5e-300,
+                               3.14e123,
+                               0.9999999999,
+                               99999.99999,
+                               1.7976e308,
+                               1.79769313486e308,
+                               std::numeric_limits<double>::max()};
     std::uint64_t state = 0x9E3779B97F4A7C15ULL;
     for (int exponent = -12; exponent <= 15; ++exponent) {
         for (int i = 0; i < 20; ++i) {
@@ -59,10 +59,12 @@ TEST_P(RoundTrip, ShownTextReadsBackAsTheNumberItShows) {
         const std::string shown = fitToWidth(value, 7, settings);
         SCOPED_TRACE(testing::Message() << "value " << value << " shown as " << shown);
         EXPECT_LE(utf8::characterCount(shown), 7U);
-        const double expected = valueShown(shown, settings);
+        const double expected = test::valueShown(shown, settings);
         EXPECT_EQ(parseLeadingNumber(shown, settings), expected);
         // Of the right magnitude: never ten times too small, never zero for a non-zero value.
-        EXPECT_LE(std::abs(expected - value), std::max(0.05 * value, 1e-5));
+        // Near the top of the range the last digit is cut rather than rounded up.
+        const double tolerance = value > 1e308 ? 0.1 : 0.05;
+        EXPECT_LE(std::abs(expected - value), std::max(tolerance * value, 1e-5));
         EXPECT_EQ(expected == 0.0, value == 0.0);
     }
 }
@@ -72,7 +74,7 @@ TEST_P(RoundTrip, FullTextReadsBackAsTheRoundedValue) {
     for (const double value : sampleValues()) {
         const std::string text = formatSevenDecimals(value, settings);
         SCOPED_TRACE(text);
-        EXPECT_EQ(parseLeadingNumber(text, settings), valueShown(text, settings));
+        EXPECT_EQ(parseLeadingNumber(text, settings), test::valueShown(text, settings));
     }
 }
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build=(cmake ninja-build g++)
-core_tests=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
+core_tests=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales)
 window=(qt6-base-dev libgl-dev fonts-liberation2)
 ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format desktop-file-utils appstream)
 
@@ -18,18 +18,31 @@ ci) wanted=("${build[@]}" "${core_tests[@]}" "${window[@]}" "${ci_only[@]}") ;;
     ;;
 esac
 
+# The regional-settings tests read these real locales.
+test_locales=(en_US de_DE de_CH bg_BG hi_IN fr_FR)
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo)
+fi
+
 missing=()
 for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-as_root=()
-if [ "$(id -u)" -ne 0 ]; then
-    as_root=(sudo)
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ "$1" != run ]; then
+    for name in "${test_locales[@]}"; do
+        if ! locale -a 2>/dev/null | grep -qx "$name.utf8"; then
+            echo "Generating the locale $name.UTF-8"
+            "${as_root[@]}" localedef -i "$name" -f UTF-8 "$name.UTF-8"
+        fi
+    done
+fi

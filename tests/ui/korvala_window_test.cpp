@@ -5,6 +5,7 @@
 #include "ui/korvala_window.hpp"
 #include "ui/window_content.hpp"
 #include "ui/window_placement.hpp"
+#include "worked_examples.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,6 +44,14 @@ struct RowsState {
 
     bool operator==(const RowsState&) const = default;
 };
+
+QStringList toStringList(const korvala::test::Texts& texts) {
+    QStringList list;
+    for (const std::string& text : texts) {
+        list << QString::fromStdString(text);
+    }
+    return list;
+}
 
 NumberSettings bulgarianSettings() {
     NumberSettings settings;
@@ -86,6 +95,13 @@ private:
     void type(int row, const QString& text) {
         box(row)->setFocus();
         QTest::keyClicks(box(row), text);
+    }
+    void typeRows(const QStringList& typed) {
+        for (int row = 0; row < kRows; ++row) {
+            if (!typed[row].isEmpty()) {
+                type(row, typed[row]);
+            }
+        }
     }
     void calculate() { QTest::mouseClick(button(0), Qt::LeftButton); }
     void clear() { QTest::mouseClick(button(1), Qt::LeftButton); }
@@ -166,42 +182,12 @@ private slots:
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QStringList>("full");
-        QTest::newRow("R H") << 0 << QStringList{"1", "1", "", "", ""}
-                             << QStringList{"1.00000", "1.00000", "2.23606", "6.28318", "3.14159"}
-                             << QStringList{"1.0000000", "1.0000000", "2.2360680", "6.2831853",
-                                            "3.1415927"};
-        QTest::newRow("R D") << 1 << QStringList{"1", "", "3", "", ""}
-                             << QStringList{"1.00000", "2.23606", "3.00000", "14.0496", "7.02481"}
-                             << QStringList{"1.0000000", "2.2360680", "3.0000000", "14.0496295",
-                                            "7.0248147"};
-        QTest::newRow("R S") << 2 << QStringList{"2", "", "", "10", ""}
-                             << QStringList{"2.00000", "0.79577", "4.07838", "10.0000", "10.0000"}
-                             << QStringList{"2.0000000", "0.7957747", "4.0783891", "10.0000000",
-                                            "10.0000000"};
-        QTest::newRow("R V") << 3 << QStringList{"1", "", "", "", "1"}
-                             << QStringList{"1.00000", "0.31830", "2.02517", "2.00000", "1.00000"}
-                             << QStringList{"1.0000000", "0.3183099", "2.0251719", "2.0000000",
-                                            "1.0000000"};
-        QTest::newRow("H D") << 4 << QStringList{"", "3", "5", "", ""}
-                             << QStringList{"2.00000", "3.00000", "5.00000", "37.6991", "37.6991"}
-                             << QStringList{"2.0000000", "3.0000000", "5.0000000", "37.6991118",
-                                            "37.6991118"};
-        QTest::newRow("H S") << 5 << QStringList{"", "1", "", "1", ""}
-                             << QStringList{"0.15915", "1.00000", "1.04943", "1.00000", "0.07957"}
-                             << QStringList{"0.1591549", "1.0000000", "1.0494385", "1.0000000",
-                                            "0.0795775"};
-        QTest::newRow("H V") << 6 << QStringList{"", "1", "", "", "1"}
-                             << QStringList{"0.56418", "1.00000", "1.50772", "3.54490", "1.00000"}
-                             << QStringList{"0.5641896", "1.0000000", "1.5077266", "3.5449077",
-                                            "1.0000000"};
-        QTest::newRow("D S") << 7 << QStringList{"", "", "5", "10", ""}
-                             << QStringList{"0.32096", "4.95862", "5.00000", "10.0000", "1.60483"}
-                             << QStringList{"0.3209661", "4.9586211", "5.0000000", "10.0000000",
-                                            "1.6048307"};
-        QTest::newRow("S V") << 8 << QStringList{"", "", "", "10", "10"}
-                             << QStringList{"2.00000", "0.79577", "4.07838", "10.0000", "10.0000"}
-                             << QStringList{"2.0000000", "0.7957747", "4.0783891", "10.0000000",
-                                            "10.0000000"};
+        for (const auto& example : korvala::test::workedExamples()) {
+            const int problemType = static_cast<int>(example.type);
+            QTest::newRow(korvala::calc::listEntryOf(example.type).data())
+                << problemType << toStringList(example.typed) << toStringList(example.shown)
+                << toStringList(example.texts);
+        }
     }
 
     void workedExamples() {
@@ -210,11 +196,7 @@ private slots:
         QFETCH(QStringList, shown);
         QFETCH(QStringList, full);
         choose(problemType);
-        for (int row = 0; row < kRows; ++row) {
-            if (!typed[row].isEmpty()) {
-                type(row, typed[row]);
-            }
-        }
+        typeRows(typed);
         calculate();
         const RowsState rows = state();
         QCOMPARE(rows.texts, shown);
@@ -273,9 +255,11 @@ private slots:
         QTest::addColumn<int>("problemType");
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<int>("number");
-        QTest::newRow("5 invalid argument") << 1 << QStringList{"2", "", "3", "", ""} << 5;
-        QTest::newRow("6 overflow") << 0 << QStringList{"1E200", "1", "", "", ""} << 6;
-        QTest::newRow("11 division by zero") << 3 << QStringList{"1E-200", "", "", "", "1"} << 11;
+        for (const auto& example : korvala::test::errorExamples()) {
+            QTest::newRow(example.name)
+                << static_cast<int>(example.type) << toStringList(example.typed)
+                << static_cast<int>(example.error);
+        }
     }
 
     void runTimeErrorIsReportedAndNothingIsLost() {
@@ -283,11 +267,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(int, number);
         choose(problemType);
-        for (int row = 0; row < kRows; ++row) {
-            if (!typed[row].isEmpty()) {
-                type(row, typed[row]);
-            }
-        }
+        typeRows(typed);
         const RowsState before = state();
         calculate();
         QCOMPARE(errors_.size(), std::size_t{1});
@@ -296,12 +276,16 @@ private slots:
         QCOMPARE(state(), before);
         QVERIFY(window_->isVisible());
 
-        // The user corrects the first value and tries again.
-        box(0)->clear();
-        type(0, "1");
+        // The user corrects the values and tries again.
+        const auto& example =
+            korvala::test::workedExamples().at(static_cast<std::size_t>(problemType));
+        for (int row = 0; row < kRows; ++row) {
+            box(row)->clear();
+        }
+        typeRows(toStringList(example.typed));
         calculate();
         QCOMPARE(errors_.size(), std::size_t{1});
-        QVERIFY(!box(2)->text().isEmpty());
+        QCOMPARE(texts(), toStringList(example.shown));
     }
 
     void secondPressWithDecimalCommaKeepsTheCylinder() {

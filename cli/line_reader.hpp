@@ -1,0 +1,50 @@
+// Reading requests a line at a time, holding at most a bounded part of any line.
+//
+// The source fills a buffer with what it has (fewer bytes than asked is fine, so a line can be
+// answered as soon as it arrives), returns 0 at the end of the input and nothing when reading
+// failed. Lines end at '\n', which is not part of the line; the last line needs none. A line
+// longer than `longestLine` bytes is reported as too long without being kept: its bytes are
+// read and dropped up to its end, and reading goes on with the next line.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvala::cli {
+
+// Far more than any request needs (five short texts), yet little memory.
+inline constexpr std::size_t kLongestRequestLine = std::size_t{1} << 20;
+
+class LineReader {
+public:
+    using Source = std::function<std::optional<std::size_t>(std::span<char> buffer)>;
+
+    enum class Result { Line, TooLong, End, ReadFailed };
+
+    LineReader(Source source, std::size_t longestLine);
+
+    // The next line into `line` (Line), or why there is none. After End or ReadFailed every
+    // call returns the same.
+    Result next(std::string& line);
+
+private:
+    bool refill();
+
+    Source source_;
+    std::size_t longestLine_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::optional<Result> finished_;
+};
+
+// A source over text in memory that hands it out at most `piece` bytes at a time, as a pipe
+// might; the text must outlive the source.
+[[nodiscard]] LineReader::Source memorySource(std::string_view text, std::size_t piece);
+
+} // namespace korvala::cli

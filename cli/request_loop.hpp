@@ -1,0 +1,24 @@
+// The request/answer loop of korvala-calc: each request line is answered with one JSON line
+// as soon as it is read. Blank lines are skipped and a CR before the line end is dropped, so
+// CR LF input works; line numbers in `invalid` answers count every line, blank ones included.
+// The loop stops at the end of the input, at the first failed read, or at the first failed
+// write (nothing more is computed for a reader that has gone).
+#pragma once
+
+#include "cli/line_reader.hpp"
+#include "runtime/number_settings.hpp"
+
+#include <functional>
+#include <string_view>
+
+namespace korvala::cli {
+
+enum class LoopEnd { AllAnswered, SomeInvalid, ReadFailed, WriteFailed };
+
+// Writes one answer line (without its line end); false when the write failed.
+using AnswerSink = std::function<bool(std::string_view answer)>;
+
+[[nodiscard]] LoopEnd answerRequests(LineReader& requests, const AnswerSink& answer,
+                                     const runtime::NumberSettings& settings);
+
+} // namespace korvala::cli

@@ -1,0 +1,99 @@
+#include "runtime/locale_values.hpp"
+
+#include "runtime/utf8.hpp"
+
+#include <algorithm>
+#include <atomic>
+#include <climits>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace korvala::runtime {
+
+namespace {
+
+constexpr unsigned char kLastAscii = 0x7F;
+
+bool isAscii(std::string_view text) {
+    return std::ranges::all_of(text,
+                               [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
+}
+
+bool isUtf8Codeset(std::string_view codeset) {
+    return codeset == "UTF-8" || codeset == "utf8" || codeset == "UTF8" || codeset == "utf-8";
+}
+
+// glibc describes groups as bytes, each a size, the last repeating; CHAR_MAX (or any value
+// that is not a size) stops the grouping.
+std::vector<int> groupSizesFrom(std::string_view grouping) {
+    std::vector<int> sizes;
+    for (const char byte : grouping) {
+        if (byte <= 0 || byte == CHAR_MAX) {
+            break;
+        }
+        sizes.push_back(byte);
+    }
+    return sizes;
+}
+
+// A single digit, as Windows writes its numeric settings; -1 for anything else.
+int digitValue(std::u16string_view text) {
+    if (text.size() != 1 || text[0] < u'0' || text[0] > u'9') {
+        return -1;
+    }
+    return text[0] - u'0';
+}
+
+} // namespace
+
+NumberSettings settingsFromPosix(const PosixNumericValues& values) {
+    NumberSettings settings = posixNumberSettings();
+    const bool utf8 = isUtf8Codeset(values.codeset);
+    if (!values.decimalPoint.empty() && (utf8 || isAscii(values.decimalPoint))) {
+        settings.decimalSymbol = values.decimalPoint;
+    }
+    if (!values.thousandsSeparator.empty() && (utf8 || isAscii(values.thousandsSeparator))) {
+        settings.groupSymbol = values.thousandsSeparator;
+        settings.groupSizes = groupSizesFrom(values.grouping);
+    }
+    return settings;
+}
+
+NumberSettings settingsFromWindows(const WindowsNumberValues& values) {
+    NumberSettings settings = posixNumberSettings();
+    if (!values.decimal.empty()) {
+        settings.decimalSymbol = utf8::fromUtf16(values.decimal);
+    }
+    settings.groupSymbol = utf8::fromUtf16(values.thousand);
+    std::vector<int> sizes;
+    if (parseGroupSizes(utf8::fromUtf16(values.grouping), sizes)) {
+        settings.groupSizes = std::move(sizes);
+    }
+    if (const int leadingZero = digitValue(values.leadingZero); leadingZero >= 0) {
+        settings.leadingZero = leadingZero != 0;
+    }
+    constexpr int kLastNegativeForm = 4;
+    if (const int form = digitValue(values.negativeNumber);
+        form >= 0 && form <= kLastNegativeForm) {
+        settings.negativeForm = static_cast<NegativeForm>(form);
+    }
+    return settings;
+}
+
+NumberSettings usableSystemSettings(const NumberSettings& read) {
+    const std::string why = whyAmbiguous(read);
+    if (why.empty()) {
+        return read;
+    }
+    static std::atomic<bool> reported{false};
+    if (!reported.exchange(true)) {
+        (void)std::fprintf(stderr, // NOLINT(cppcoreguidelines-pro-type-vararg)
+                           "korvala: the regional number settings cannot be used (%s); numbers are "
+                           "written with a decimal period and no grouping\n",
+                           why.c_str());
+    }
+    return unambiguousOrFallback(read);
+}
+
+} // namespace korvala::runtime

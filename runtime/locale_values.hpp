@@ -1,0 +1,40 @@
+// The platforms' regional number values, translated into NumberSettings.
+//
+// Each platform hands out its number settings as raw values: POSIX as the strings and grouping
+// bytes of nl_langinfo_l(), Windows as the strings of GetLocaleInfoEx(). These functions only
+// translate those values, so every platform's translation is tested everywhere; reading them
+// from the system is regional_settings.hpp's part. Any values are accepted: what cannot be
+// understood keeps the POSIX setting. The result may still be ambiguous (see whyAmbiguous()).
+#pragma once
+
+#include "runtime/number_settings.hpp"
+
+#include <string_view>
+
+namespace korvala::runtime {
+
+struct PosixNumericValues {
+    std::string_view codeset;            // CODESET of the numeric locale, such as "UTF-8"
+    std::string_view decimalPoint;       // RADIXCHAR
+    std::string_view thousandsSeparator; // THOUSEP
+    std::string_view grouping;           // GROUPING: one byte a group size, the last repeating
+};
+
+// Symbols in another code set than UTF-8 are taken only where they are ASCII.
+[[nodiscard]] NumberSettings settingsFromPosix(const PosixNumericValues& values);
+
+struct WindowsNumberValues {
+    std::u16string_view decimal;        // LOCALE_SDECIMAL
+    std::u16string_view thousand;       // LOCALE_STHOUSAND
+    std::u16string_view grouping;       // LOCALE_SGROUPING, such as "3;0" or "3;2;0"
+    std::u16string_view leadingZero;    // LOCALE_ILZERO, "0" or "1"
+    std::u16string_view negativeNumber; // LOCALE_INEGNUMBER, "0" to "4"
+};
+
+[[nodiscard]] NumberSettings settingsFromWindows(const WindowsNumberValues& values);
+
+// The settings read from the system when they are unambiguous, otherwise the fallback of
+// unambiguousOrFallback(); the first fallback of the process is reported on standard error.
+[[nodiscard]] NumberSettings usableSystemSettings(const NumberSettings& read);
+
+} // namespace korvala::runtime
