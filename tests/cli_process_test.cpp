@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
     Streams, CalcProcess,
     testing::Values(
         ProcessCase{"AnswersTheTables", R"("$CLI" --decimal . < "$IN")", 1, "tables", ""},
-        ProcessCase{"ReadsRegionalSettingsOnce", R"(LC_ALL=C "$CLI" < "$IN")", 1, "tables", ""},
+        ProcessCase{"UsesTheRegionalSettings", R"(LC_ALL=C "$CLI" < "$IN")", 1, "tables", ""},
         ProcessCase{"Version", R"("$CLI" --version < /dev/null)", 0, "korvala-calc 1.0.0\n", ""},
         ProcessCase{"AmbiguousSettingsBeforeAnyLine", R"("$CLI" --decimal= < "$IN")", 2, "",
                     "decimal symbol is empty"},

@@ -4,6 +4,7 @@
 #include "cli/request_loop.hpp"
 #include "cli/response.hpp"
 #include "cli_requests.hpp"
+#include "settings_matrix.hpp"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -115,13 +116,6 @@ void PrintTo(const OptionsCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-runtime::NumberSettings
-settingsWith(std::string decimal, std::string group, std::vector<int> sizes,
-             bool leadingZero = true,
-             runtime::NegativeForm form = runtime::NegativeForm::LeadingMinus) {
-    return {std::move(decimal), std::move(group), std::move(sizes), leadingZero, form};
-}
-
 class CommandLine : public testing::TestWithParam<OptionsCase> {};
 
 TEST_P(CommandLine, SetsTheNumberSettings) {
@@ -140,23 +134,28 @@ INSTANTIATE_TEST_SUITE_P(
     Options, CommandLine,
     testing::Values(
         OptionsCase{"NoneMeansRegional", {}, true, std::nullopt},
-        OptionsCase{"DecimalOnly", {"--decimal", ","}, true, settingsWith(",", "", {})},
-        OptionsCase{"GroupDefaultsToThrees", {"--group", ","}, true, settingsWith(".", ",", {3})},
+        OptionsCase{"DecimalOnly", {"--decimal", ","}, true, test::makeSettings(",", "", {})},
+        OptionsCase{
+            "GroupDefaultsToThrees", {"--group", ","}, true, test::makeSettings(".", ",", {3})},
         OptionsCase{"GroupingAfterGroup",
                     {"--group=,", "--grouping=3;2"},
                     true,
-                    settingsWith(".", ",", {3, 2})},
+                    test::makeSettings(".", ",", {3, 2})},
         OptionsCase{"GroupingBeforeGroup",
                     {"--grouping", "3;2", "--group", ","},
                     true,
-                    settingsWith(".", ",", {3, 2})},
-        OptionsCase{
-            "NoGrouping", {"--group", ",", "--grouping", "none"}, true, settingsWith(".", ",", {})},
-        OptionsCase{"NoLeadingZero", {"--no-leading-zero"}, true, settingsWith(".", "", {}, false)},
-        OptionsCase{"NegativeForm",
-                    {"--negative-form", "4"},
+                    test::makeSettings(".", ",", {3, 2})},
+        OptionsCase{"NoGrouping",
+                    {"--group", ",", "--grouping", "none"},
                     true,
-                    settingsWith(".", "", {}, true, runtime::NegativeForm::TrailingMinusBlank)},
+                    test::makeSettings(".", ",", {})},
+        OptionsCase{
+            "NoLeadingZero", {"--no-leading-zero"}, true, test::makeSettings(".", "", {}, false)},
+        OptionsCase{
+            "NegativeForm",
+            {"--negative-form", "4"},
+            true,
+            test::makeSettings(".", "", {}, true, runtime::NegativeForm::TrailingMinusBlank)},
         OptionsCase{"NegativeFormOutOfRange", {"--negative-form", "5"}, false, std::nullopt},
         OptionsCase{"NegativeFormNotANumber", {"--negative-form", "-1"}, false, std::nullopt},
         OptionsCase{"BadGrouping", {"--grouping", "3,2"}, false, std::nullopt},

@@ -16,10 +16,7 @@ namespace {
 using test::makeSettings;
 
 NumberSettings withForm(NegativeForm form, bool leadingZero = true) {
-    NumberSettings settings = makeSettings(".", ",", {3});
-    settings.negativeForm = form;
-    settings.leadingZero = leadingZero;
-    return settings;
+    return makeSettings(".", ",", {3}, leadingZero, form);
 }
 
 struct FormatCase {

@@ -15,12 +15,6 @@ namespace {
 
 using test::makeSettings;
 
-NumberSettings withForm(NumberSettings settings, bool leadingZero, NegativeForm form) {
-    settings.leadingZero = leadingZero;
-    settings.negativeForm = form;
-    return settings;
-}
-
 // Real locales as glibc 2.36 describes them (nl_langinfo_l of CODESET, RADIXCHAR, THOUSEP and
 // GROUPING), and what Korvala makes of them.
 struct PosixRow {
@@ -82,10 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
         WindowsRow{"hi-IN", {u".", u",", u"3;2;0", u"1", u"1"}, makeSettings(".", ",", {3, 2})},
         WindowsRow{
             "fr-FR", {u",", u"\u202F", u"3;0", u"1", u"1"}, makeSettings(",", "\u202F", {3})},
-        WindowsRow{
-            "customised",
-            {u",", u"\u00A0", u"3;2;0", u"0", u"4"},
-            withForm(makeSettings(",", "\u00A0", {3, 2}), false, NegativeForm::TrailingMinusBlank)},
+        WindowsRow{"customised",
+                   {u",", u"\u00A0", u"3;2;0", u"0", u"4"},
+                   makeSettings(",", "\u00A0", {3, 2}, false, NegativeForm::TrailingMinusBlank)},
         WindowsRow{"unreadable", {u"", u"", u"x", u"7", u"9"}, posixNumberSettings()}));
 
 #ifndef _WIN32
@@ -190,10 +183,9 @@ INSTANTIATE_TEST_SUITE_P(
                     AmbiguityCase{"BlankGroups", makeSettings(",", " ", {3}), false},
                     AmbiguityCase{"PeriodGroups", makeSettings(",", ".", {3}), false},
                     AmbiguityCase{"NarrowNoBreakSpace", makeSettings(",", "\u202F", {3}), false},
-                    AmbiguityCase{
-                        "OddButClear",
-                        withForm(makeSettings("/", "'", {3, 2}), false, NegativeForm::Parentheses),
-                        false},
+                    AmbiguityCase{"OddButClear",
+                                  makeSettings("/", "'", {3, 2}, false, NegativeForm::Parentheses),
+                                  false},
                     AmbiguityCase{"EmptyDecimal", makeSettings("", "", {}), true},
                     AmbiguityCase{"SameSymbols", makeSettings(",", ",", {3}), true},
                     AmbiguityCase{"GroupStartsTheDecimal", makeSettings(",,", ",", {3}), true},
@@ -212,8 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<AmbiguityCase>& info) { return info.param.name; });
 
 TEST(SettingsThatCouldBeMisread, UnknownNegativeFormFallsBackToTheMinus) {
-    const NumberSettings odd =
-        withForm(makeSettings(",", "", {}), true, static_cast<NegativeForm>(7));
+    const NumberSettings odd = makeSettings(",", "", {}, true, static_cast<NegativeForm>(7));
     EXPECT_NE(whyAmbiguous(odd), "");
     EXPECT_EQ(unambiguousOrFallback(odd), posixNumberSettings());
 }

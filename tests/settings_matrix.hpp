@@ -19,13 +19,11 @@ inline void PrintTo(const NamedSettings& named, std::ostream* os) {
     *os << named.name;
 }
 
-inline runtime::NumberSettings makeSettings(std::string decimal, std::string group,
-                                            std::vector<int> sizes) {
-    runtime::NumberSettings settings;
-    settings.decimalSymbol = std::move(decimal);
-    settings.groupSymbol = std::move(group);
-    settings.groupSizes = std::move(sizes);
-    return settings;
+inline runtime::NumberSettings
+makeSettings(std::string decimal, std::string group, std::vector<int> sizes,
+             bool leadingZero = true,
+             runtime::NegativeForm form = runtime::NegativeForm::LeadingMinus) {
+    return {std::move(decimal), std::move(group), std::move(sizes), leadingZero, form};
 }
 
 inline const std::array<NamedSettings, 7>& settingsMatrix() {
