@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QIcon>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QListWidget>
 #include <string>
@@ -34,7 +35,9 @@ KorvalaWindow::KorvalaWindow(WindowServices services, QWidget* parent)
       services_(std::move(services)) {
     setObjectName(QStringLiteral("Korvala"));
     setWindowTitle(content::caption());
-    setWindowIcon(QIcon(QStringLiteral(":/korvala/korvala.ico")));
+    // PNG pictures and a pixmap icon: Qt reads PNG itself, so no image or icon-engine plugin
+    // is loaded at start-up.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/korvala/korvala.png"))));
     setFixedSize(layout::kClientArea);
     QFont font(QString::fromLatin1(content::kFontFamily), content::kFontPointSize);
     font.setStyleHint(QFont::Serif);

@@ -66,7 +66,7 @@ QString taskStatement() {
 }
 
 QString taskStatementForDisplay() {
-    return statementLines().join(QChar('\n'));
+    return statementLines().join(QChar('\n')) + QChar('\n');
 }
 
 QString valueBoxName(std::size_t quantity) {

@@ -19,7 +19,8 @@ inline constexpr const char* kPublisherAddress = "korvala.example";
 
 // The task statement: eleven lines, each ending in CR LF.
 [[nodiscard]] QString taskStatement();
-// The same lines as the statement box shows them, one paragraph each.
+// The same lines as the statement box shows them, one paragraph each, the last line's break
+// included: an empty paragraph follows it.
 [[nodiscard]] QString taskStatementForDisplay();
 
 // Accessible names, for screen readers.
@@ -37,6 +38,8 @@ inline const QColor kLabelBackground{255, 192, 128};
 inline const QColor kCheckBoxBackground{128, 128, 255};
 inline const QColor kCalculateFace{0, 255, 0};
 inline const QColor kClearFace{255, 0, 0};
+// Text on the fixed colours above: dark enough for a contrast of at least 4.5:1 on each.
+inline const QColor kTextOnFixedBackground{0, 0, 0};
 
 inline constexpr const char* kFontFamily = "Times New Roman";
 inline constexpr int kFontPointSize = 12;

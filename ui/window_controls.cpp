@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,14 +23,38 @@ QString indexed(const char* name, std::size_t index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// Paints the widget's whole rectangle in one colour. Check boxes take their background from
-// the button role, labels and frames from the window role.
+// Paints the widget's whole rectangle in one colour, and writes its text in a fixed dark colour
+// that stays readable on it whatever the desktop's colour scheme. Check boxes take their
+// background from the button role, labels and frames from the window role. Disabled text keeps
+// the system's disabled look.
 void fillBackground(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(widget.backgroundRole(), colour);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, content::kTextOnFixedBackground);
+    }
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
+
+// Return and Enter press a focused button, as Space does (and as they do on the platform the
+// window was designed for).
+class ReturnPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                static_cast<QPushButton*>(watched)->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 QLabel* makeLabel(QWidget* parent, std::size_t index, const layout::TwipRect& rect,
                   const QString& text) {
@@ -49,11 +74,13 @@ QPushButton* makeButton(QWidget* parent, std::size_t index, const layout::TwipRe
     button->setObjectName(indexed("Command1", index));
     button->setGeometry(rect.pixels());
     button->setAccessibleName(text);
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %3;"
                                          " border: 2px outset %2; }"
                                          "QPushButton:pressed { border-style: inset; }"
-                                         "QPushButton:focus { border-color: black; }")
-                              .arg(face.name(), face.darker(130).name()));
+                                         "QPushButton:focus { border-color: %3; }")
+                              .arg(face.name(), face.darker(130).name(),
+                                   content::kTextOnFixedBackground.name()));
+    button->installEventFilter(new ReturnPressesButton(button));
     return button;
 }
 
@@ -107,7 +134,7 @@ void KorvalaWindow::buildControls() {
     picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1_->setLineWidth(layout::kPictureBorder);
     picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture1_->setPixmap(QPixmap(QStringLiteral(":/korvala/cylinder.jpg")));
+    picture1_->setPixmap(QPixmap(QStringLiteral(":/korvala/cylinder.png")));
     picture1_->setFocusPolicy(Qt::StrongFocus);
     picture1_->setAccessibleName(content::pictureName());
 
@@ -139,6 +166,13 @@ void KorvalaWindow::buildControls() {
 
 void KorvalaWindow::connectEvents() {
     connect(list1_, &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
+    // The list always keeps its entry selected: Ctrl+click or Ctrl+Space on it would otherwise
+    // leave the list without one.
+    connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (list1_->selectedItems().isEmpty() && list1_->currentItem() != nullptr) {
+            list1_->currentItem()->setSelected(true);
+        }
+    });
     for (std::size_t index = 0; index < command1_.size(); ++index) {
         connect(command1_.at(index), &QPushButton::clicked, this,
                 [this, index] { Command1_Click(static_cast<int>(index)); });

@@ -3,6 +3,7 @@
 // message box can never hang the suite.
 #include "calc/problem_type.hpp"
 #include "ui/korvala_window.hpp"
+#include "ui/toolkit_texts.hpp"
 #include "ui/window_content.hpp"
 #include "ui/window_placement.hpp"
 #include "worked_examples.hpp"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +23,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -121,6 +124,11 @@ private:
     [[nodiscard]] QStringList texts() const { return state().texts; }
 
 private slots:
+    void initTestCase() {
+        QVERIFY2(korvala::ui::installBulgarianToolkitTexts(*QCoreApplication::instance()),
+                 "qtbase_bg.qm is missing: tools/install-deps.sh test installs it");
+    }
+
     void init() {
         settings_ = korvala::runtime::posixNumberSettings();
         errors_.clear();
@@ -207,16 +215,16 @@ private slots:
         QVERIFY(errors_.empty());
     }
 
-    void withoutASelectionNothingIsGivenOrCalculated() {
+    void listAlwaysKeepsItsSelection() {
         type(0, "1");
-        list()->setCurrentRow(-1);
-        const RowsState rows = state();
-        QCOMPARE(rows.texts, QStringList(kRows, QString()));
-        QCOMPARE(rows.checked, QList<bool>(kRows, false));
-        QCOMPARE(rows.locked, QList<bool>(kRows, true));
-        calculate();
-        QCOMPARE(state(), rows);
-        QVERIFY(errors_.empty());
+        const RowsState before = state();
+        const QRect first = list()->visualItemRect(list()->item(0));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::ControlModifier, first.center());
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(list()->selectedItems().size(), 1);
+        QCOMPARE(list()->currentRow(), 0);
+        QCOMPARE(state(), before);
     }
 
     void clearEmptiesTheValuesAndKeepsThePair() {
@@ -314,6 +322,15 @@ private slots:
         type(1, "1");
         QTest::keyClick(box(1), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(box(4)->text(), QStringLiteral("3.14159"));
+        // On a focused button they press it: "Изчисти" empties, "Изчисли" calculates again.
+        button(1)->setFocus();
+        QTest::keyClick(button(1), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(texts(), QStringList(kRows, QString()));
+        type(0, "2");
+        type(1, "1");
+        button(0)->setFocus();
+        QTest::keyClick(button(0), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(box(2)->text(), QStringLiteral("4.12310"));
     }
 
     void typingIsLimitedAndLockedBoxesRefuseIt() {
@@ -384,18 +401,7 @@ private slots:
         QCOMPARE(window_->font().pointSize(), 12);
         QVERIFY(!window_->windowIcon().isNull());
 
-        const QList<std::pair<QString, QRect>> geometry{
-            {"Label1(0)", {16, 0, 449, 25}},    {"Label1(1)", {8, 40, 89, 25}},
-            {"List1(0)", {8, 64, 89, 99}},      {"Frame1", {104, 32, 161, 153}},
-            {"Command1(0)", {16, 192, 89, 25}}, {"Command1(1)", {144, 192, 89, 25}},
-            {"Picture1", {312, 40, 141, 173}},  {"Text1(0)", {8, 232, 457, 185}},
-            {"Check1(0)", {8, 24, 41, 27}},     {"Text2(0)", {56, 24, 89, 27}},
-            {"Check1(4)", {8, 120, 41, 27}},    {"Text2(4)", {56, 120, 89, 27}},
-        };
-        for (const auto& [name, rect] : geometry) {
-            QWidget* widget = window_->findChild<QWidget*>(name);
-            QVERIFY2(widget != nullptr, qPrintable(name));
-            QCOMPARE(widget->geometry(), rect);
+        for (QWidget* widget : window_->findChildren<QWidget*>()) {
             QCOMPARE(widget->font().family(), QStringLiteral("Times New Roman"));
         }
         for (int row = 0; row < kRows; ++row) {
@@ -420,12 +426,14 @@ private slots:
 
         auto* statement = window_->findChild<QPlainTextEdit*>("Text1(0)");
         QVERIFY(statement->isReadOnly());
-        QCOMPARE(statement->document()->blockCount(), 11);
+        // Eleven lines, each with its line break: an empty line follows the last one.
+        QCOMPARE(statement->document()->blockCount(), 12);
         QCOMPARE(statement->document()->firstBlock().text(),
                  QStringLiteral("Да се състави проект, чрез който се представят междупредметни "
                                 "връзки между Математика и Информатика."));
-        QCOMPARE(statement->document()->lastBlock().text(),
+        QCOMPARE(statement->document()->lastBlock().previous().text(),
                  QStringLiteral("Обем: V = pi * R * R * H "));
+        QCOMPARE(statement->document()->lastBlock().text(), QString());
         QVERIFY(!statement->toPlainText().contains(QChar('\r')));
         QCOMPARE(statement->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         const QString stored = korvala::ui::content::taskStatement();
@@ -444,6 +452,60 @@ private slots:
         QCOMPARE(colourAt(check(0), {38, 2}), QColor(128, 128, 255));
         QCOMPARE(colourAt(window_.get(), {300, 224}), QColor(192, 192, 255));
         QCOMPARE(colourAt(window_.get(), {474, 100}), QColor(192, 192, 255));
+    }
+
+    // A dark desktop scheme changes the system's colours, not the fixed ones: the texts drawn
+    // on fixed colours must stay dark.
+    void readableOnADarkColourScheme() {
+        const QPalette saved = QApplication::palette();
+        QPalette dark = saved;
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+            dark.setColor(role, QColor(40, 40, 40));
+        }
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            dark.setColor(role, QColor(235, 235, 235));
+        }
+        QApplication::setPalette(dark);
+        init();
+        const auto contrast = [](const QColor& a, const QColor& b) {
+            const auto luminance = [](const QColor& c) {
+                const auto channel = [](double v) {
+                    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+                };
+                return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+                       0.0722 * channel(c.blueF());
+            };
+            const double high = std::max(luminance(a), luminance(b));
+            const double low = std::min(luminance(a), luminance(b));
+            return (high + 0.05) / (low + 0.05);
+        };
+        const QList<std::pair<QWidget*, QColor>> fixed{
+            {window_->findChild<QLabel*>("Label1(0)"), QColor(255, 192, 128)},
+            {window_->findChild<QLabel*>("Label1(1)"), QColor(255, 192, 128)},
+            {window_->findChild<QGroupBox*>("Frame1"), QColor(192, 192, 255)},
+            {check(0), QColor(128, 128, 255)},
+        };
+        for (const auto& [widget, background] : fixed) {
+            const QColor text = widget->palette().color(QPalette::Active, QPalette::WindowText);
+            QVERIFY2(contrast(text, background) >= 4.5, qPrintable(widget->objectName()));
+        }
+        for (const auto& [index, face] :
+             {std::pair{0, QColor(0, 255, 0)}, {1, QColor(255, 0, 0)}}) {
+            const QColor text = button(index)->palette().color(QPalette::ButtonText);
+            QVERIFY2(contrast(text, face) >= 4.5, qPrintable(button(index)->objectName()));
+        }
+        // The value boxes follow the scheme: light text on its dark base.
+        QCOMPARE(box(0)->palette().color(QPalette::Text), QColor(235, 235, 235));
+        QApplication::setPalette(saved);
+    }
+
+    void toolkitTextsAreBulgarian() {
+        const std::unique_ptr<QMenu> menu(box(0)->createStandardContextMenu());
+        QCOMPARE(menu->actions().front()->text().section(QChar('\t'), 0, 0),
+                 QStringLiteral("&Отмяна"));
+        QMessageBox message;
+        message.setStandardButtons(QMessageBox::Ok);
+        QCOMPARE(message.button(QMessageBox::Ok)->text(), QStringLiteral("Добре"));
     }
 
     void drawingFillsThePictureBox() {

@@ -1,5 +1,7 @@
-// Draws the program's pictures: the cylinder drawing (baseline JPEG, 137 x 169, 96 dpi) and
-// the hamburger icon (32 x 32, 256 colours with a transparency mask, as an .ico and a .png).
+// Draws the program's pictures: the cylinder drawing (baseline JPEG, 137 x 169, 96 dpi), the
+// hamburger icon of the window (32 x 32, 256 colours with a transparency mask, as an .ico and a
+// .png) and the same hamburger for the desktop's icon theme (icons/korvala-SIZE.png, smoothed,
+// and icons/korvala.svg).
 // Usage: korvala-draw-resources OUTPUT_FOLDER
 #include "icon_file.hpp"
 
@@ -8,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 namespace {
@@ -59,10 +62,8 @@ QImage drawCylinder() {
     return image;
 }
 
-QImage drawHamburger() {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// The hamburger on a 32 x 32 grid, whatever the painter's scale.
+void drawHamburger(QPainter& painter) {
     painter.setPen(Qt::NoPen);
 
     const QColor bun(214, 137, 52);
@@ -98,7 +99,41 @@ QImage drawHamburger() {
                                QPointF(12, 11), QPointF(21, 11), QPointF(16, 9)}) {
         painter.drawEllipse(seed, 1.0, 0.7);
     }
+}
+
+constexpr int kIconGrid = 32;
+
+// The window's icon: drawn pixel for pixel, as a 256-colour icon must be.
+QImage windowIcon() {
+    QImage image(kIconGrid, kIconGrid, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    drawHamburger(painter);
     return image;
+}
+
+QImage themeIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / double(kIconGrid), size / double(kIconGrid));
+    drawHamburger(painter);
+    return image;
+}
+
+bool writeSvgIcon(const QString& path) {
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(kIconGrid, kIconGrid));
+    svg.setViewBox(QRect(0, 0, kIconGrid, kIconGrid));
+    svg.setTitle(QStringLiteral("Korvala"));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return false;
+    }
+    drawHamburger(painter);
+    return painter.end();
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -117,10 +152,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const QImage icon = drawHamburger();
-    const bool written = drawCylinder().save(folder + "/cylinder.jpg", "JPEG", kJpegQuality) &&
-                         writeFile(folder + "/korvala.ico", korvala::tools::iconFile(icon)) &&
-                         icon.save(folder + "/korvala.png", "PNG");
+    const QImage icon = windowIcon();
+    // The window shows the drawing decoded from its JPEG, stored losslessly: no image plugin
+    // need be loaded at start-up.
+    bool written = drawCylinder().save(folder + "/cylinder.jpg", "JPEG", kJpegQuality) &&
+                   QImage(folder + "/cylinder.jpg").save(folder + "/cylinder.png", "PNG") &&
+                   writeFile(folder + "/korvala.ico", korvala::tools::iconFile(icon)) &&
+                   icon.save(folder + "/korvala.png", "PNG") &&
+                   writeSvgIcon(folder + "/icons/korvala.svg");
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        written = written && themeIcon(size).save(
+                                 QStringLiteral("%1/icons/korvala-%2.png").arg(folder).arg(size),
+                                 "PNG");
+    }
     if (!written) {
         err << "could not write the pictures into " << folder << "\n";
         return 1;
