@@ -10,9 +10,9 @@
 
 #include <QCheckBox>
 #include <QIcon>
-#include <QPixmap>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <string>
 
 namespace korvala::ui {

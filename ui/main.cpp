@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
                       std::strcmp(argv[1], "--version") == 0)) {
         const bool help = std::strcmp(argv[1], "--version") != 0;
-        const int written = help ? std::fputs(kUsage, stdout)
-                                 : std::fputs("korvala " KORVALA_VERSION "\n", stdout);
+        const int written =
+            help ? std::fputs(kUsage, stdout) : std::fputs("korvala " KORVALA_VERSION "\n", stdout);
         return written >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
     }
     QApplication application(argc, argv);

@@ -41,19 +41,21 @@ void fillBackground(QWidget& widget, const QColor& colour) {
 // window was designed for).
 class ReturnPressesButton : public QObject {
 public:
-    using QObject::QObject;
+    explicit ReturnPressesButton(QPushButton* button) : QObject(button), button_(button) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                static_cast<QPushButton*>(watched)->click();
-                return true;
-            }
+        if (const auto* key = dynamic_cast<QKeyEvent*>(event);
+            key != nullptr && event->type() == QEvent::KeyPress &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            button_->click();
+            return true;
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QPushButton* button_;
 };
 
 QLabel* makeLabel(QWidget* parent, std::size_t index, const layout::TwipRect& rect,
@@ -74,12 +76,12 @@ QPushButton* makeButton(QWidget* parent, std::size_t index, const layout::TwipRe
     button->setObjectName(indexed("Command1", index));
     button->setGeometry(rect.pixels());
     button->setAccessibleName(text);
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %3;"
-                                         " border: 2px outset %2; }"
-                                         "QPushButton:pressed { border-style: inset; }"
-                                         "QPushButton:focus { border-color: %3; }")
-                              .arg(face.name(), face.darker(130).name(),
-                                   content::kTextOnFixedBackground.name()));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: %3;"
+                       " border: 2px outset %2; }"
+                       "QPushButton:pressed { border-style: inset; }"
+                       "QPushButton:focus { border-color: %3; }")
+            .arg(face.name(), face.darker(130).name(), content::kTextOnFixedBackground.name()));
     button->installEventFilter(new ReturnPressesButton(button));
     return button;
 }

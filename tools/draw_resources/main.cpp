@@ -161,9 +161,9 @@ int main(int argc, char** argv) {
                    icon.save(folder + "/korvala.png", "PNG") &&
                    writeSvgIcon(folder + "/icons/korvala.svg");
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        written = written && themeIcon(size).save(
-                                 QStringLiteral("%1/icons/korvala-%2.png").arg(folder).arg(size),
-                                 "PNG");
+        written =
+            written && themeIcon(size).save(
+                           QStringLiteral("%1/icons/korvala-%2.png").arg(folder).arg(size), "PNG");
     }
     if (!written) {
         err << "could not write the pictures into " << folder << "\n";
