@@ -8,6 +8,21 @@
 #include <string>
 #include <vector>
 
+namespace korvala::runtime {
+
+// Settings as a person reads them, in test failures.
+inline void PrintTo(const NumberSettings& settings, std::ostream* os) {
+    *os << "{decimal \"" << settings.decimalSymbol << "\", group \"" << settings.groupSymbol
+        << "\", sizes {";
+    for (const int size : settings.groupSizes) {
+        *os << size << ' ';
+    }
+    *os << "}, leading zero " << settings.leadingZero << ", negative form "
+        << static_cast<int>(settings.negativeForm) << '}';
+}
+
+} // namespace korvala::runtime
+
 namespace korvala::test {
 
 struct NamedSettings {
