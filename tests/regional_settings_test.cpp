@@ -210,6 +210,17 @@ TEST(SettingsThatCouldBeMisread, UnknownNegativeFormFallsBackToTheMinus) {
     EXPECT_EQ(unambiguousOrFallback(odd), posixNumberSettings());
 }
 
+TEST(SettingsThatCouldBeMisread, FromTheSystemFallBackWithOneNote) {
+    const NumberSettings same = makeSettings(",", ",", {3}, false, NegativeForm::Parentheses);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(usableSystemSettings(same),
+              makeSettings(".", "", {}, false, NegativeForm::Parentheses));
+    EXPECT_EQ(usableSystemSettings(same), usableSystemSettings(same));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("cannot be told apart"), std::string::npos) << said;
+    EXPECT_EQ(said.find("cannot be told apart"), said.rfind("cannot be told apart")) << said;
+}
+
 TEST(SettingsThatCouldBeMisread, NoneOfTheTestedStylesIs) {
     for (const auto& [name, settings] : test::settingsMatrix()) {
         EXPECT_EQ(whyAmbiguous(settings), "") << name;
