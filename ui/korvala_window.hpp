@@ -1,12 +1,13 @@
-// The program's one window: the problem-type list, five value rows, the two buttons, the
-// drawing and the task statement. The handlers keep the names the window was designed with
-// (Form_Load, List1_Click, Command1_Click and the procedures they call); the controls keep
-// theirs as object names ("Text2(0)", "Check1(3)", "Command1(1)", ...), so tests and assistive
-// technology can find them. The window owns all state: the calculation reads the controls and
-// writes the five value texts, nothing else.
+// The program's one window on Qt: the problem-type list, five value rows, the two buttons, the
+// drawing and the task statement, built from the window's description. The controls keep their
+// designed names as object names ("Text2(0)", "Check1(3)", "Command1(1)", ...), so tests and
+// assistive technology can find them. What the window does is the form's (KorvalaForm); this
+// face only realises its controls and delivers their events to it.
 #pragma once
 
 #include "calc/quantity.hpp"
+#include "form/form_controls.hpp"
+#include "form/korvala_form.hpp"
 #include "runtime/number_settings.hpp"
 #include "ui/error_message.hpp"
 
@@ -33,39 +34,36 @@ struct WindowServices {
     [[nodiscard]] static WindowServices system();
 };
 
-class KorvalaWindow : public QWidget {
+class KorvalaWindow : public QWidget, private form::FormControls {
 public:
     explicit KorvalaWindow(WindowServices services = WindowServices::system(),
                            QWidget* parent = nullptr);
 
-    // Start-up: empties the values, limits the boxes to seven characters, selects "R H".
-    void Form_Load();
-    // The list's selection changed; index is the list's control-array index.
-    void List1_Click(int index);
-    // A button was pressed: 0 calculates, 1 clears.
-    void Command1_Click(int index);
-
-    // Empties and locks every value row, then checks and unlocks the selected pair.
-    void SelectProblemType();
-    // Reads the controls, calculates, and writes the five values (or reports the error).
-    void SolveCylinder();
-    // Empties the five value boxes and nothing else.
-    void ClearValues();
-
 private:
     void buildControls();
     void connectEvents();
-    void setValueText(std::size_t row, const QString& shown, const QString& full);
+
+    [[nodiscard]] std::string valueText(std::size_t row) const override;
+    void setValueText(std::size_t row, std::string_view text, std::string_view fullValue) override;
+    void setTypingLimit(std::size_t row, std::size_t characters) override;
+    void setLocked(std::size_t row, bool locked) override;
+    [[nodiscard]] bool isChecked(std::size_t row) const override;
+    void setChecked(std::size_t row, bool checked) override;
+    void setCheckEnabled(std::size_t row, bool enabled) override;
+    [[nodiscard]] int listIndex() const override;
+    void setListIndex(int position) override;
+    void presentError(int number, std::string_view text) override;
 
     WindowServices services_;
-    std::array<QLabel*, 2> label1_{};
-    QListWidget* list1_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    std::array<QCheckBox*, calc::kQuantityCount> check1_{};
-    std::array<QLineEdit*, calc::kQuantityCount> text2_{};
-    std::array<QPushButton*, 2> command1_{};
-    QLabel* picture1_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    form::KorvalaForm form_;
+    std::array<QLabel*, 2> labels_{};
+    QListWidget* problemList_ = nullptr;
+    QGroupBox* valueFrame_ = nullptr;
+    std::array<QCheckBox*, calc::kQuantityCount> givenChecks_{};
+    std::array<QLineEdit*, calc::kQuantityCount> valueBoxes_{};
+    std::array<QPushButton*, 2> buttons_{};
+    QLabel* picture_ = nullptr;
+    QPlainTextEdit* statement_ = nullptr;
 };
 
 } // namespace korvala::ui

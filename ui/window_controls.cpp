@@ -1,9 +1,9 @@
 // Building the window's controls from the layout table, and wiring their events.
 #include "calc/problem_type.hpp"
+#include "form/content.hpp"
+#include "form/layout.hpp"
 #include "ui/korvala_window.hpp"
-#include "ui/text_conversion.hpp"
-#include "ui/window_content.hpp"
-#include "ui/window_layout.hpp"
+#include "ui/qt_conversion.hpp"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -19,6 +19,9 @@ namespace korvala::ui {
 
 namespace {
 
+namespace content = form::content;
+namespace layout = form::layout;
+
 QString indexed(const char* name, std::size_t index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
@@ -31,7 +34,7 @@ void fillBackground(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(widget.backgroundRole(), colour);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, content::kTextOnFixedBackground);
+        palette.setColor(group, QPalette::WindowText, toQColor(content::kTextOnFixedBackground));
     }
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
@@ -59,29 +62,30 @@ private:
 };
 
 QLabel* makeLabel(QWidget* parent, std::size_t index, const layout::TwipRect& rect,
-                  const QString& text) {
-    auto* label = new QLabel(text, parent);
+                  std::string_view text) {
+    auto* label = new QLabel(toQString(text), parent);
     label->setObjectName(indexed("Label1", index));
-    label->setGeometry(rect.pixels());
+    label->setGeometry(toQRect(rect));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    fillBackground(*label, content::kLabelBackground);
+    fillBackground(*label, toQColor(content::kLabelBackground));
     return label;
 }
 
 // Buttons are painted in their own colour whatever the desktop style, so their look comes
 // from a style sheet alone.
 QPushButton* makeButton(QWidget* parent, std::size_t index, const layout::TwipRect& rect,
-                        const QString& text, const QColor& face) {
-    auto* button = new QPushButton(text, parent);
+                        std::string_view text, content::Rgb faceColour) {
+    const QColor face = toQColor(faceColour);
+    auto* button = new QPushButton(toQString(text), parent);
     button->setObjectName(indexed("Command1", index));
-    button->setGeometry(rect.pixels());
-    button->setAccessibleName(text);
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; color: %3;"
-                       " border: 2px outset %2; }"
-                       "QPushButton:pressed { border-style: inset; }"
-                       "QPushButton:focus { border-color: %3; }")
-            .arg(face.name(), face.darker(130).name(), content::kTextOnFixedBackground.name()));
+    button->setGeometry(toQRect(rect));
+    button->setAccessibleName(toQString(text));
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %3;"
+                                         " border: 2px outset %2; }"
+                                         "QPushButton:pressed { border-style: inset; }"
+                                         "QPushButton:focus { border-color: %3; }")
+                              .arg(face.name(), face.darker(130).name(),
+                                   toQColor(content::kTextOnFixedBackground).name()));
     button->installEventFilter(new ReturnPressesButton(button));
     return button;
 }
@@ -89,99 +93,102 @@ QPushButton* makeButton(QWidget* parent, std::size_t index, const layout::TwipRe
 } // namespace
 
 void KorvalaWindow::buildControls() {
-    label1_[0] = makeLabel(this, 0, layout::kTitle, content::title());
-    label1_[1] = makeLabel(this, 1, layout::kGivenCaption, content::givenCaption());
+    labels_[0] = makeLabel(this, 0, layout::kTitle, content::kTitle);
+    labels_[1] = makeLabel(this, 1, layout::kGivenCaption, content::kGivenCaption);
 
-    list1_ = new QListWidget(this);
-    list1_->setObjectName(QStringLiteral("List1(0)"));
-    list1_->setGeometry(layout::kProblemList.pixels());
-    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1_->setSortingEnabled(false);
-    list1_->setAccessibleName(content::problemListName());
+    problemList_ = new QListWidget(this);
+    problemList_->setObjectName(QStringLiteral("List1(0)"));
+    problemList_->setGeometry(toQRect(layout::kProblemList));
+    problemList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    problemList_->setSortingEnabled(false);
+    problemList_->setAccessibleName(toQString(content::kProblemListName));
     for (std::size_t position = 0; position < calc::kProblemTypeCount; ++position) {
-        list1_->addItem(toQString(calc::listEntryOf(static_cast<calc::ProblemType>(position))));
+        problemList_->addItem(
+            toQString(calc::listEntryOf(static_cast<calc::ProblemType>(position))));
     }
 
-    frame1_ = new QGroupBox(content::frameCaption(), this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(layout::kFrame.pixels());
-    fillBackground(*frame1_, content::kWindowBackground);
+    valueFrame_ = new QGroupBox(toQString(content::kFrameCaption), this);
+    valueFrame_->setObjectName(QStringLiteral("Frame1"));
+    valueFrame_->setGeometry(toQRect(layout::kFrame));
+    fillBackground(*valueFrame_, toQColor(content::kWindowBackground));
 
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         const calc::Quantity quantity = calc::kQuantities.at(row);
-        auto* check = new QCheckBox(toQString(calc::letterOf(quantity)), frame1_);
+        auto* check = new QCheckBox(toQString(calc::letterOf(quantity)), valueFrame_);
         check->setObjectName(indexed("Check1", row));
-        check->setGeometry(layout::checkBoxRow(static_cast<int>(row)).pixels());
+        check->setGeometry(toQRect(layout::checkBoxRow(static_cast<int>(row))));
         check->setEnabled(false);
-        check->setAccessibleName(content::checkBoxName(row));
-        fillBackground(*check, content::kCheckBoxBackground);
-        check1_.at(row) = check;
+        check->setAccessibleName(toQString(content::checkBoxName(row)));
+        fillBackground(*check, toQColor(content::kCheckBoxBackground));
+        givenChecks_.at(row) = check;
 
-        auto* box = new QLineEdit(frame1_);
+        auto* box = new QLineEdit(valueFrame_);
         box->setObjectName(indexed("Text2", row));
-        box->setGeometry(layout::valueBoxRow(static_cast<int>(row)).pixels());
+        box->setGeometry(toQRect(layout::valueBoxRow(static_cast<int>(row))));
         box->setReadOnly(true);
-        box->setAccessibleName(content::valueBoxName(row));
-        text2_.at(row) = box;
+        box->setAccessibleName(toQString(content::valueBoxName(row)));
+        valueBoxes_.at(row) = box;
     }
 
-    command1_[0] = makeButton(this, 0, layout::kCalculateButton, content::calculateText(),
-                              content::kCalculateFace);
-    command1_[1] =
-        makeButton(this, 1, layout::kClearButton, content::clearText(), content::kClearFace);
+    buttons_[0] = makeButton(this, 0, layout::kCalculateButton, content::kCalculateText,
+                             content::kCalculateFace);
+    buttons_[1] =
+        makeButton(this, 1, layout::kClearButton, content::kClearText, content::kClearFace);
 
-    picture1_ = new QLabel(this);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setGeometry(layout::kPicture.pixels());
-    picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture1_->setLineWidth(layout::kPictureBorder);
-    picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture1_->setPixmap(QPixmap(QStringLiteral(":/korvala/cylinder.png")));
-    picture1_->setFocusPolicy(Qt::StrongFocus);
-    picture1_->setAccessibleName(content::pictureName());
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    picture_->setGeometry(toQRect(layout::kPicture));
+    picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture_->setLineWidth(layout::kPictureBorder);
+    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture_->setPixmap(QPixmap(QStringLiteral(":/korvala/cylinder.png")));
+    picture_->setFocusPolicy(Qt::StrongFocus);
+    picture_->setAccessibleName(toQString(content::kPictureName));
 
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1(0)"));
-    text1_->setGeometry(layout::kStatement.pixels());
-    text1_->setReadOnly(true);
-    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    text1_->setTabChangesFocus(true);
-    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setPlainText(content::taskStatementForDisplay());
-    text1_->setAccessibleName(content::statementName());
+    statement_ = new QPlainTextEdit(this);
+    statement_->setObjectName(QStringLiteral("Text1(0)"));
+    statement_->setGeometry(toQRect(layout::kStatement));
+    statement_->setReadOnly(true);
+    statement_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    statement_->setTabChangesFocus(true);
+    statement_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    statement_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // One paragraph a line; the last line's break leaves an empty paragraph after it.
+    statement_->setPlainText(
+        toQString(content::taskStatement()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    statement_->setAccessibleName(toQString(content::kStatementName));
 
     // Tab order: the statement, the value rows (check boxes are disabled and passed over),
     // the list, the two buttons, the drawing. Labels and the frame never take the focus.
-    QWidget* previous = text1_;
+    QWidget* previous = statement_;
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-        setTabOrder(previous, check1_.at(row));
-        setTabOrder(check1_.at(row), text2_.at(row));
-        previous = text2_.at(row);
+        setTabOrder(previous, givenChecks_.at(row));
+        setTabOrder(givenChecks_.at(row), valueBoxes_.at(row));
+        previous = valueBoxes_.at(row);
     }
-    setTabOrder(previous, list1_);
-    setTabOrder(list1_, command1_[0]);
-    setTabOrder(command1_[0], command1_[1]);
-    setTabOrder(command1_[1], picture1_);
-    text1_->setFocus();
+    setTabOrder(previous, problemList_);
+    setTabOrder(problemList_, buttons_[0]);
+    setTabOrder(buttons_[0], buttons_[1]);
+    setTabOrder(buttons_[1], picture_);
+    statement_->setFocus();
 }
 
 void KorvalaWindow::connectEvents() {
-    connect(list1_, &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
+    connect(problemList_, &QListWidget::currentRowChanged, this, [this] { form_.List1_Click(0); });
     // The list always keeps its entry selected: Ctrl+click or Ctrl+Space on it would otherwise
     // leave the list without one.
-    connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (list1_->selectedItems().isEmpty() && list1_->currentItem() != nullptr) {
-            list1_->currentItem()->setSelected(true);
+    connect(problemList_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (problemList_->selectedItems().isEmpty() && problemList_->currentItem() != nullptr) {
+            problemList_->currentItem()->setSelected(true);
         }
     });
-    for (std::size_t index = 0; index < command1_.size(); ++index) {
-        connect(command1_.at(index), &QPushButton::clicked, this,
-                [this, index] { Command1_Click(static_cast<int>(index)); });
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        connect(buttons_.at(index), &QPushButton::clicked, this,
+                [this, index] { form_.Command1_Click(static_cast<int>(index)); });
     }
-    for (QLineEdit* box : text2_) {
+    for (QLineEdit* box : valueBoxes_) {
         // Return or Enter in a value box calculates, as the calculate button does.
-        connect(box, &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
+        connect(box, &QLineEdit::returnPressed, this, [this] { form_.Command1_Click(0); });
         // The full value no longer describes a box the user has edited.
         connect(box, &QLineEdit::textEdited, box, [box] { box->setToolTip(QString()); });
     }

@@ -1,0 +1,54 @@
+#include "form/content.hpp"
+
+#include "calc/quantity.hpp"
+
+namespace korvala::form::content {
+
+std::string caption() {
+    return std::string(kPublisherAddress) + " Korvala";
+}
+
+const std::array<std::string_view, 11>& statementLines() {
+    static const std::array<std::string_view, 11> lines{
+        "Да се състави проект, чрез който се представят междупредметни връзки между "
+        "Математика и Информатика.",
+        "Тема на проекта: Korvala.",
+        "Чрез проекта да се въвеждат по избор два параметъра от множеството: радиус, височина, "
+        "диагонал на осно сечение, повърхнина, обем и да се изчисляват дължините на "
+        "останалите елементи в същия прав кръгов цилиндър.",
+        "Съобразно избраната начална комбинация параметри да се разрешава въвеждането само на "
+        "два от изброените параметри. ",
+        "Изборът на желаната комбинация параметри да се осъществи чрез списъчно поле, а "
+        "размерите на цилиндъра да се въвеждат в текстови полета.",
+        "В проекта са използвани следните формули и означения:",
+        "R - радиус на основата на правия кръгов цилиндър;",
+        "H - височина, образувателна;",
+        "D - диагонал на осно сечение",
+        "Използват се следните формули:",
+        "Обем: V = pi * R * R * H ",
+    };
+    return lines;
+}
+
+std::string taskStatement() {
+    std::string text;
+    for (const std::string_view line : statementLines()) {
+        text.append(line).append("\r\n");
+    }
+    return text;
+}
+
+std::string valueBoxName(std::size_t quantity) {
+    const calc::Quantity q = calc::kQuantities.at(quantity);
+    return std::string(calc::letterOf(q)) + " – " + std::string(calc::nameOf(q));
+}
+
+std::string checkBoxName(std::size_t quantity) {
+    return "Дадена величина " + valueBoxName(quantity);
+}
+
+std::string runTimeErrorMessage(int number, std::string_view text) {
+    return "Грешка по време на изпълнение " + std::to_string(number) + ":\n\n" + std::string(text);
+}
+
+} // namespace korvala::form::content

@@ -1,0 +1,56 @@
+// The window's fixed texts, colours and font, as plain data that every face shows alike. Texts
+// are UTF-8.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korvala::form::content {
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// Shown before "Korvala" in the caption.
+inline constexpr std::string_view kPublisherAddress = "korvala.example";
+
+[[nodiscard]] std::string caption();
+inline constexpr std::string_view kTitle = "Korvala ";        // Label1(0), ends in one blank
+inline constexpr std::string_view kGivenCaption = "Дадени:";  // Label1(1)
+inline constexpr std::string_view kFrameCaption = "Размери";  // Frame1
+inline constexpr std::string_view kCalculateText = "Изчисли"; // Command1(0)
+inline constexpr std::string_view kClearText = "Изчисти";     // Command1(1)
+
+// The task statement's eleven lines, without their line breaks.
+[[nodiscard]] const std::array<std::string_view, 11>& statementLines();
+// The statement as the window holds it: every line, the last one included, ends in CR LF.
+[[nodiscard]] std::string taskStatement();
+
+// Accessible names, for screen readers.
+[[nodiscard]] std::string valueBoxName(std::size_t quantity); // "R – радиус на основата"
+[[nodiscard]] std::string checkBoxName(std::size_t quantity);
+inline constexpr std::string_view kProblemListName = "Дадени величини";
+inline constexpr std::string_view kStatementName = "Условие на задачата";
+inline constexpr std::string_view kPictureName = "Чертеж на цилиндър с означени R, H и D";
+
+// The message of a run-time error: its number and its text.
+[[nodiscard]] std::string runTimeErrorMessage(int number, std::string_view text);
+
+inline constexpr Rgb kWindowBackground{192, 192, 255};
+inline constexpr Rgb kLabelBackground{255, 192, 128};
+inline constexpr Rgb kCheckBoxBackground{128, 128, 255};
+inline constexpr Rgb kCalculateFace{0, 255, 0};
+inline constexpr Rgb kClearFace{255, 0, 0};
+// Text on the fixed colours above: dark enough for a contrast of at least 4.5:1 on each.
+inline constexpr Rgb kTextOnFixedBackground{0, 0, 0};
+
+inline constexpr std::string_view kFontFamily = "Times New Roman";
+inline constexpr int kFontPointSize = 12;
+
+} // namespace korvala::form::content

@@ -1,0 +1,46 @@
+// What the window's behaviour needs of its controls, so that the behaviour is written once for
+// every face that realises the window (the Qt window, the tests' controls in memory). Rows are
+// quantity indices (0 R to 4 V). The window's state lives in the controls: the behaviour keeps
+// none and reads it back from them every time.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korvala::form {
+
+class FormControls {
+public:
+    FormControls() = default;
+    FormControls(const FormControls&) = delete;
+    FormControls& operator=(const FormControls&) = delete;
+    FormControls(FormControls&&) = delete;
+    FormControls& operator=(FormControls&&) = delete;
+    virtual ~FormControls() = default;
+
+    // Text2(row): the text, and the full value behind it that the box offers on demand (its
+    // tooltip); an empty full value offers none. A text longer than the typing limit is cut to
+    // it, by characters.
+    [[nodiscard]] virtual std::string valueText(std::size_t row) const = 0;
+    virtual void setValueText(std::size_t row, std::string_view text,
+                              std::string_view fullValue) = 0;
+    virtual void setTypingLimit(std::size_t row, std::size_t characters) = 0;
+    // A locked box shows its text and accepts no typing.
+    virtual void setLocked(std::size_t row, bool locked) = 0;
+
+    // Check1(row): whether the quantity is given, and whether the user may change that.
+    [[nodiscard]] virtual bool isChecked(std::size_t row) const = 0;
+    virtual void setChecked(std::size_t row, bool checked) = 0;
+    virtual void setCheckEnabled(std::size_t row, bool enabled) = 0;
+
+    // List1(0): the selected position, -1 for none. Selecting raises the list's click event,
+    // which the face delivers (List1_Click) before setListIndex() returns.
+    [[nodiscard]] virtual int listIndex() const = 0;
+    virtual void setListIndex(int position) = 0;
+
+    // Shows a run-time error, modal to the window, and returns when the user has closed it.
+    virtual void presentError(int number, std::string_view text) = 0;
+};
+
+} // namespace korvala::form

@@ -1,0 +1,102 @@
+#include "form/korvala_form.hpp"
+
+#include "calc/calculation.hpp"
+#include "calc/problem_type.hpp"
+#include "calc/value_box.hpp"
+
+#include <array>
+#include <string>
+#include <utility>
+
+namespace korvala::form {
+
+namespace {
+
+constexpr int kCalculateButton = 0;
+constexpr int kClearButton = 1;
+
+} // namespace
+
+KorvalaForm::KorvalaForm(FormControls& controls,
+                         std::function<runtime::NumberSettings()> numberSettings)
+    : controls_(controls), numberSettings_(std::move(numberSettings)) {}
+
+void KorvalaForm::Form_Load() {
+    ClearValues();
+    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
+        controls_.setTypingLimit(row, calc::kValueBoxWidth);
+    }
+    controls_.setListIndex(0);
+    // Repeats what selecting "R H" has just applied.
+    controls_.setChecked(0, true);
+    controls_.setLocked(0, false);
+    controls_.setChecked(1, true);
+    controls_.setLocked(1, false);
+}
+
+void KorvalaForm::List1_Click(int index) {
+    if (index == 0) {
+        SelectProblemType();
+    }
+}
+
+void KorvalaForm::Command1_Click(int index) {
+    if (index == kCalculateButton) {
+        SolveCylinder();
+    } else if (index == kClearButton) {
+        ClearValues();
+    }
+}
+
+void KorvalaForm::SelectProblemType() {
+    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
+        controls_.setCheckEnabled(row, false);
+        controls_.setChecked(row, false);
+        controls_.setValueText(row, {}, {});
+        controls_.setLocked(row, true);
+    }
+    const auto type = calc::problemTypeAt(controls_.listIndex());
+    if (!type) {
+        return;
+    }
+    const calc::GivenPair pair = calc::givenPairOf(*type);
+    for (const calc::Quantity given : {pair.first, pair.second}) {
+        controls_.setChecked(calc::indexOf(given), true);
+        controls_.setLocked(calc::indexOf(given), false);
+    }
+}
+
+void KorvalaForm::SolveCylinder() {
+    const auto type = calc::problemTypeAt(controls_.listIndex());
+    if (!type) {
+        return;
+    }
+    std::array<std::string, calc::kQuantityCount> texts;
+    calc::CalculationInput input;
+    input.type = *type;
+    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
+        texts.at(row) = controls_.valueText(row);
+        input.texts.at(row) = texts.at(row);
+        input.checks.at(row) = controls_.isChecked(row) ? 1 : 0;
+    }
+    const runtime::NumberSettings settings = numberSettings_();
+    const calc::CalculationOutcome outcome = calc::calculate(input, settings);
+    if (const auto* completed = std::get_if<calc::Completed>(&outcome)) {
+        // The box shows the start of the value (or its scientific form where the start would
+        // mislead), and offers the full seven-decimal text.
+        for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
+            controls_.setValueText(row, calc::shownText(completed->values.at(row), settings),
+                                   completed->texts.at(row));
+        }
+    } else if (const auto* failed = std::get_if<calc::Failed>(&outcome)) {
+        controls_.presentError(static_cast<int>(failed->error), runtime::errorText(failed->error));
+    }
+}
+
+void KorvalaForm::ClearValues() {
+    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
+        controls_.setValueText(row, {}, {});
+    }
+}
+
+} // namespace korvala::form

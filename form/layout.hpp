@@ -1,0 +1,58 @@
+// Where every control of the window stands, in twips (a twentieth of a printer's point) as the
+// window was designed; 15 twips make one pixel at 96 dots per inch, and each face scales from
+// there. Value-row positions are relative to the frame that holds them.
+#pragma once
+
+namespace korvala::form::layout {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    // At 96 dots per inch.
+    [[nodiscard]] constexpr PixelRect pixels() const {
+        return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                height / kTwipsPerPixel};
+    }
+};
+
+inline constexpr TwipRect kClientArea{0, 0, 7215, 6360};          // Korvala
+inline constexpr TwipRect kTitle{240, 0, 6735, 375};              // Label1(0)
+inline constexpr TwipRect kGivenCaption{120, 600, 1335, 375};     // Label1(1)
+inline constexpr TwipRect kProblemList{120, 960, 1335, 1485};     // List1(0)
+inline constexpr TwipRect kFrame{1560, 480, 2415, 2295};          // Frame1
+inline constexpr TwipRect kCalculateButton{240, 2880, 1335, 375}; // Command1(0)
+inline constexpr TwipRect kClearButton{2160, 2880, 1335, 375};    // Command1(1)
+inline constexpr TwipRect kPicture{4680, 600, 2115, 2595};        // Picture1
+inline constexpr TwipRect kStatement{120, 3480, 6855, 2775};      // Text1(0)
+
+// Row i of the frame: rows are 360 twips apart and 405 high, so neighbours overlap by 3 px.
+inline constexpr int kFirstRowTop = 360;
+inline constexpr int kRowPitch = 360;
+inline constexpr int kRowHeight = 405;
+
+[[nodiscard]] constexpr TwipRect checkBoxRow(int row) {
+    return {120, kFirstRowTop + kRowPitch * row, 615, kRowHeight}; // Check1(row)
+}
+
+[[nodiscard]] constexpr TwipRect valueBoxRow(int row) {
+    return {840, kFirstRowTop + kRowPitch * row, 1335, kRowHeight}; // Text2(row)
+}
+
+// The picture box's sunken border, on each side of the drawing.
+inline constexpr int kPictureBorder = 2;
+
+} // namespace korvala::form::layout

@@ -1,0 +1,153 @@
+// The window's behaviour on controls in memory: start-up, change of type, the worked examples,
+// declines, run-time errors, clearing, and a second press.
+#include "calc/problem_type.hpp"
+#include "form/korvala_form.hpp"
+#include "memory_controls.hpp"
+#include "runtime/run_time_error.hpp"
+#include "settings_matrix.hpp"
+#include "worked_examples.hpp"
+
+#include <gtest/gtest.h>
+
+namespace korvala::form {
+namespace {
+
+using test::RowsState;
+
+class Form : public testing::Test {
+protected:
+    void SetUp() override {
+        controls_.attach(form_);
+        form_.Form_Load();
+    }
+
+    // As the user does it: pick the type in the list, type into the boxes that take typing.
+    void enter(calc::ProblemType type, const test::Texts& typed) {
+        controls_.setListIndex(static_cast<int>(type));
+        for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
+            controls_.erase(row);
+            controls_.type(row, typed.at(row));
+        }
+    }
+    [[nodiscard]] test::Texts texts() const { return controls_.rows().texts; }
+
+    runtime::NumberSettings settings_ = runtime::posixNumberSettings();
+    test::MemoryControls controls_;
+    KorvalaForm form_{controls_, [this] { return settings_; }};
+};
+
+// Exactly the given pair checked and editable, every check box disabled.
+void expectPairApplied(const RowsState& rows, calc::ProblemType type) {
+    const calc::GivenPair pair = calc::givenPairOf(type);
+    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
+        const bool given = row == calc::indexOf(pair.first) || row == calc::indexOf(pair.second);
+        EXPECT_EQ(rows.checked.at(row), given) << "row " << row;
+        EXPECT_EQ(rows.locked.at(row), !given) << "row " << row;
+        EXPECT_FALSE(rows.checkEnabled.at(row)) << "row " << row;
+    }
+    EXPECT_EQ(rows.listIndex, static_cast<int>(type));
+}
+
+TEST_F(Form, StartsWithRHGivenAndEmptyBoxes) {
+    expectPairApplied(controls_.rows(), calc::ProblemType::RH);
+    EXPECT_EQ(texts(), test::Texts{});
+    EXPECT_TRUE(controls_.errors().empty());
+}
+
+TEST_F(Form, ChoosingATypeEmptiesTheRowsAndSwitchesThePair) {
+    const auto& examples = test::workedExamples();
+    for (std::size_t i = 0; i < examples.size(); ++i) {
+        const auto& before = examples.at((i + examples.size() - 1) % examples.size());
+        const auto& example = examples.at(i);
+        enter(before.type, before.typed);
+        form_.Command1_Click(0);
+        controls_.setListIndex(static_cast<int>(example.type));
+        expectPairApplied(controls_.rows(), example.type);
+        EXPECT_EQ(texts(), test::Texts{});
+        EXPECT_EQ(controls_.rows().fullValues, test::Texts{});
+    }
+}
+
+TEST_F(Form, ClearEmptiesTheValuesAndKeepsThePair) {
+    enter(calc::ProblemType::HV, {"", "1", "", "", "1"});
+    form_.Command1_Click(0);
+    form_.Command1_Click(1);
+    expectPairApplied(controls_.rows(), calc::ProblemType::HV);
+    EXPECT_EQ(texts(), test::Texts{});
+    const RowsState cleared = controls_.rows();
+    form_.Command1_Click(0);
+    EXPECT_EQ(controls_.rows(), cleared);
+}
+
+TEST_F(Form, OnlyIndexZeroOfTheListAndTwoButtonsAct) {
+    enter(calc::ProblemType::RH, {"1", "1", "", "", ""});
+    const RowsState before = controls_.rows();
+    form_.List1_Click(1);
+    form_.Command1_Click(2);
+    form_.Command1_Click(-1);
+    EXPECT_EQ(controls_.rows(), before);
+}
+
+class FormWorkedExamples : public Form, public testing::WithParamInterface<test::WorkedExample> {};
+
+TEST_P(FormWorkedExamples, ShowTheCylinderAndOfferTheFullValues) {
+    enter(GetParam().type, GetParam().typed);
+    form_.Command1_Click(0);
+    EXPECT_EQ(texts(), GetParam().shown);
+    EXPECT_EQ(controls_.rows().fullValues, GetParam().texts);
+    expectPairApplied(controls_.rows(), GetParam().type);
+    EXPECT_TRUE(controls_.errors().empty());
+}
+
+TEST_P(FormWorkedExamples, SecondPressKeepsTheCylinderInEveryRegionalStyle) {
+    for (const auto& [name, settings] : test::settingsMatrix()) {
+        settings_ = settings;
+        enter(GetParam().type, GetParam().typed);
+        form_.Command1_Click(0);
+        const test::Texts first = texts();
+        form_.Command1_Click(0);
+        EXPECT_EQ(texts(), first) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(NinePairs, FormWorkedExamples, testing::ValuesIn(test::workedExamples()));
+
+class FormErrors : public Form, public testing::WithParamInterface<test::ErrorExample> {};
+
+TEST_P(FormErrors, AreShownAndChangeNothing) {
+    enter(GetParam().type, GetParam().typed);
+    const RowsState before = controls_.rows();
+    form_.Command1_Click(0);
+    const int number = static_cast<int>(GetParam().error);
+    EXPECT_EQ(controls_.errors(),
+              (std::vector<test::PresentedError>{
+                  {number, std::string(runtime::errorText(GetParam().error))}}));
+    EXPECT_EQ(controls_.rows(), before);
+
+    // The user corrects the values and tries again.
+    const auto& example = test::workedExamples().at(static_cast<std::size_t>(GetParam().type));
+    enter(example.type, example.typed);
+    form_.Command1_Click(0);
+    EXPECT_EQ(texts(), example.shown);
+    EXPECT_EQ(controls_.errors().size(), 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(ErrorTable, FormErrors, testing::ValuesIn(test::errorExamples()),
+                         [](const testing::TestParamInfo<test::ErrorExample>& info) {
+                             return std::string(info.param.name);
+                         });
+
+class FormDeclines : public Form, public testing::WithParamInterface<const char*> {};
+
+TEST_P(FormDeclines, WhenAGivenValueIsNotPositive) {
+    enter(calc::ProblemType::RH, {GetParam(), "1", "", "", ""});
+    const RowsState before = controls_.rows();
+    form_.Command1_Click(0);
+    EXPECT_EQ(controls_.rows(), before);
+    EXPECT_TRUE(controls_.errors().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(NotPositive, FormDeclines, testing::Values("0", "-1", "abc", ""));
+
+} // namespace
+} // namespace korvala::form

@@ -1,0 +1,106 @@
+// The window's controls in memory, for the behaviour's tests and fuzzing: they keep their state
+// as the real controls do (a locked box refuses typing, a typing limit cuts text by characters,
+// selecting in the list raises its click event) and remember every error presented.
+#pragma once
+
+#include "calc/quantity.hpp"
+#include "form/form_controls.hpp"
+#include "form/korvala_form.hpp"
+#include "runtime/utf8.hpp"
+
+#include <array>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace korvala::test {
+
+struct PresentedError {
+    int number = 0;
+    std::string text;
+
+    friend bool operator==(const PresentedError&, const PresentedError&) = default;
+};
+
+// Everything the user can see change in the value rows and the list.
+struct RowsState {
+    std::array<std::string, calc::kQuantityCount> texts;
+    std::array<std::string, calc::kQuantityCount> fullValues;
+    std::array<bool, calc::kQuantityCount> checked{};
+    std::array<bool, calc::kQuantityCount> checkEnabled{};
+    std::array<bool, calc::kQuantityCount> locked{};
+    int listIndex = -1;
+
+    friend bool operator==(const RowsState&, const RowsState&) = default;
+};
+
+class MemoryControls final : public form::FormControls {
+public:
+    // The window's creation state: empty locked boxes, clear disabled checks, no selection.
+    MemoryControls() { rows_.locked.fill(true); }
+
+    // The form whose List1_Click the list raises.
+    void attach(form::KorvalaForm& form) { form_ = &form; }
+
+    [[nodiscard]] const RowsState& rows() const { return rows_; }
+    [[nodiscard]] const std::vector<PresentedError>& errors() const { return errors_; }
+
+    // The user types at the end of a box, as far as its lock and limit allow; editing drops
+    // the full value behind it.
+    void type(std::size_t row, std::string_view text) {
+        if (rows_.locked.at(row)) {
+            return;
+        }
+        std::string& box = rows_.texts.at(row);
+        box = std::string(runtime::utf8::firstCharacters(box + std::string(text), limits_.at(row)));
+        rows_.fullValues.at(row).clear();
+    }
+    // The user clears a box (select all, delete).
+    void erase(std::size_t row) {
+        if (!rows_.locked.at(row)) {
+            rows_.texts.at(row).clear();
+            rows_.fullValues.at(row).clear();
+        }
+    }
+
+    [[nodiscard]] std::string valueText(std::size_t row) const override {
+        return rows_.texts.at(row);
+    }
+    void setValueText(std::size_t row, std::string_view text, std::string_view fullValue) override {
+        rows_.texts.at(row) = std::string(runtime::utf8::firstCharacters(text, limits_.at(row)));
+        rows_.fullValues.at(row) = fullValue;
+    }
+    void setTypingLimit(std::size_t row, std::size_t characters) override {
+        limits_.at(row) = characters;
+    }
+    void setLocked(std::size_t row, bool locked) override { rows_.locked.at(row) = locked; }
+    [[nodiscard]] bool isChecked(std::size_t row) const override { return rows_.checked.at(row); }
+    void setChecked(std::size_t row, bool checked) override { rows_.checked.at(row) = checked; }
+    void setCheckEnabled(std::size_t row, bool enabled) override {
+        rows_.checkEnabled.at(row) = enabled;
+    }
+    [[nodiscard]] int listIndex() const override { return rows_.listIndex; }
+    void setListIndex(int position) override {
+        if (position == rows_.listIndex) {
+            return;
+        }
+        rows_.listIndex = position;
+        if (form_ != nullptr) {
+            form_->List1_Click(0);
+        }
+    }
+    void presentError(int number, std::string_view text) override {
+        errors_.push_back({number, std::string(text)});
+    }
+
+private:
+    RowsState rows_;
+    std::array<std::size_t, calc::kQuantityCount> limits_{
+        std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::size_t>::max(),
+        std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::size_t>::max(),
+        std::numeric_limits<std::size_t>::max()};
+    form::KorvalaForm* form_ = nullptr;
+    std::vector<PresentedError> errors_;
+};
+
+} // namespace korvala::test
