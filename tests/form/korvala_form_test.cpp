@@ -1,10 +1,9 @@
 // The window's behaviour on controls in memory: start-up, change of type, the worked examples,
-// declines, run-time errors, clearing, and a second press.
+// declines, run-time errors and clearing.
 #include "calc/problem_type.hpp"
 #include "form/korvala_form.hpp"
 #include "memory_controls.hpp"
 #include "runtime/run_time_error.hpp"
-#include "settings_matrix.hpp"
 #include "worked_examples.hpp"
 
 #include <gtest/gtest.h>
@@ -31,9 +30,8 @@ protected:
     }
     [[nodiscard]] test::Texts texts() const { return controls_.rows().texts; }
 
-    runtime::NumberSettings settings_ = runtime::posixNumberSettings();
     test::MemoryControls controls_;
-    KorvalaForm form_{controls_, [this] { return settings_; }};
+    KorvalaForm form_{controls_, runtime::posixNumberSettings};
 };
 
 // Exactly the given pair checked and editable, every check box disabled.
@@ -97,17 +95,6 @@ TEST_P(FormWorkedExamples, ShowTheCylinderAndOfferTheFullValues) {
     EXPECT_EQ(controls_.rows().fullValues, GetParam().texts);
     expectPairApplied(controls_.rows(), GetParam().type);
     EXPECT_TRUE(controls_.errors().empty());
-}
-
-TEST_P(FormWorkedExamples, SecondPressKeepsTheCylinderInEveryRegionalStyle) {
-    for (const auto& [name, settings] : test::settingsMatrix()) {
-        settings_ = settings;
-        enter(GetParam().type, GetParam().typed);
-        form_.Command1_Click(0);
-        const test::Texts first = texts();
-        form_.Command1_Click(0);
-        EXPECT_EQ(texts(), first) << name;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(NinePairs, FormWorkedExamples, testing::ValuesIn(test::workedExamples()));
