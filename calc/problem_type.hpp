@@ -8,7 +8,6 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string_view>
 
 namespace korvala::calc {
 
@@ -26,13 +25,6 @@ struct GivenPair {
     constexpr std::array<GivenPair, kProblemTypeCount> kPairs{
         {{R, H}, {R, D}, {R, S}, {R, V}, {H, D}, {H, S}, {H, V}, {D, S}, {S, V}}};
     return kPairs[static_cast<std::size_t>(type)];
-}
-
-// The list entry: the two letters, one blank between them ("R H").
-[[nodiscard]] constexpr std::string_view listEntryOf(ProblemType type) {
-    constexpr std::array<std::string_view, kProblemTypeCount> kEntries{
-        "R H", "R D", "R S", "R V", "H D", "H S", "H V", "D S", "S V"};
-    return kEntries[static_cast<std::size_t>(type)];
 }
 
 // The problem type at a list position, or nothing for a position outside the list.

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string_view>
 
 namespace korvala::calc {
 
@@ -23,19 +22,6 @@ inline constexpr std::array<Quantity, kQuantityCount> kQuantities{
 
 [[nodiscard]] constexpr std::size_t indexOf(Quantity quantity) {
     return static_cast<std::size_t>(quantity);
-}
-
-[[nodiscard]] constexpr std::string_view letterOf(Quantity quantity) {
-    constexpr std::array<std::string_view, kQuantityCount> kLetters{"R", "H", "D", "S", "V"};
-    return kLetters[indexOf(quantity)];
-}
-
-// The Bulgarian name of the quantity, for assistive technology and help texts.
-[[nodiscard]] constexpr std::string_view nameOf(Quantity quantity) {
-    constexpr std::array<std::string_view, kQuantityCount> kNames{"радиус на основата", "височина",
-                                                                  "диагонал на осното сечение",
-                                                                  "околна повърхнина", "обем"};
-    return kNames[indexOf(quantity)];
 }
 
 } // namespace korvala::calc

@@ -1,6 +1,7 @@
 #include "cli/response.hpp"
 
-#include "calc/value_box.hpp"
+#include "form/value_box.hpp"
+#include "form/words.hpp"
 
 #include <nlohmann/json.hpp>
 
@@ -25,7 +26,7 @@ struct OutcomeWriter {
         Json shown = Json::array();
         for (std::size_t i = 0; i < calc::kQuantityCount; ++i) {
             texts.push_back(completed.texts[i]);
-            shown.push_back(calc::shownText(completed.values[i], settings));
+            shown.push_back(form::shownText(completed.values[i], settings));
         }
         return {{"outcome", "completed"}, {"texts", texts}, {"shown", shown}};
     }
@@ -33,7 +34,7 @@ struct OutcomeWriter {
     Json operator()(const calc::Failed& failed) const {
         return {{"outcome", "error"},
                 {"number", static_cast<int>(failed.error)},
-                {"message", runtime::errorText(failed.error)}};
+                {"message", form::errorText(failed.error)}};
     }
 };
 

@@ -1,8 +1,12 @@
 #include "form/content.hpp"
 
 #include "calc/quantity.hpp"
+#include "form/words.hpp"
 
 namespace korvala::form::content {
+
+using form::letterOf;
+using form::nameOf;
 
 std::string caption() {
     return std::string(kPublisherAddress) + " Korvala";
@@ -40,7 +44,7 @@ std::string taskStatement() {
 
 std::string valueBoxName(std::size_t quantity) {
     const calc::Quantity q = calc::kQuantities.at(quantity);
-    return std::string(calc::letterOf(q)) + " – " + std::string(calc::nameOf(q));
+    return std::string(letterOf(q)) + " – " + std::string(nameOf(q));
 }
 
 std::string checkBoxName(std::size_t quantity) {

@@ -2,7 +2,8 @@
 
 #include "calc/calculation.hpp"
 #include "calc/problem_type.hpp"
-#include "calc/value_box.hpp"
+#include "form/value_box.hpp"
+#include "form/words.hpp"
 
 #include <array>
 #include <string>
@@ -24,7 +25,7 @@ KorvalaForm::KorvalaForm(FormControls& controls,
 void KorvalaForm::Form_Load() {
     ClearValues();
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-        controls_.setTypingLimit(row, calc::kValueBoxWidth);
+        controls_.setTypingLimit(row, kValueBoxWidth);
     }
     controls_.setListIndex(0);
     // Repeats what selecting "R H" has just applied.
@@ -85,11 +86,11 @@ void KorvalaForm::SolveCylinder() {
         // The box shows the start of the value (or its scientific form where the start would
         // mislead), and offers the full seven-decimal text.
         for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-            controls_.setValueText(row, calc::shownText(completed->values.at(row), settings),
+            controls_.setValueText(row, shownText(completed->values.at(row), settings),
                                    completed->texts.at(row));
         }
     } else if (const auto* failed = std::get_if<calc::Failed>(&outcome)) {
-        controls_.presentError(static_cast<int>(failed->error), runtime::errorText(failed->error));
+        controls_.presentError(static_cast<int>(failed->error), errorText(failed->error));
     }
 }
 

@@ -5,8 +5,8 @@
 // nothing and presents its error.
 #include "calc/calculation.hpp"
 #include "calc/problem_type.hpp"
-#include "calc/value_box.hpp"
 #include "form/korvala_form.hpp"
+#include "form/value_box.hpp"
 #include "fuzzed_settings.hpp"
 #include "memory_controls.hpp"
 #include "runtime/utf8.hpp"
@@ -31,7 +31,7 @@ void checkRules(const test::RowsState& rows) {
         const bool given = row == calc::indexOf(pair.first) || row == calc::indexOf(pair.second);
         check(rows.checked.at(row) == given && rows.locked.at(row) == !given &&
               !rows.checkEnabled.at(row) &&
-              runtime::utf8::characterCount(rows.texts.at(row)) <= calc::kValueBoxWidth);
+              runtime::utf8::characterCount(rows.texts.at(row)) <= form::kValueBoxWidth);
     }
 }
 
@@ -47,7 +47,7 @@ void checkPress(const test::RowsState& before, const test::MemoryControls& contr
     const test::RowsState& after = controls.rows();
     if (const auto* completed = std::get_if<calc::Completed>(&outcome)) {
         for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-            check(after.texts.at(row) == calc::shownText(completed->values.at(row), settings) &&
+            check(after.texts.at(row) == form::shownText(completed->values.at(row), settings) &&
                   after.fullValues.at(row) == completed->texts.at(row));
         }
         check(controls.errors().size() == errorsBefore);

@@ -1,7 +1,7 @@
 // The number parse and format on any bytes under any settings: no crash, no sanitizer report,
 // the only failure an overflow, and under settings the program accepts a shown number reads
 // back as itself.
-#include "calc/value_box.hpp"
+#include "form/value_box.hpp"
 #include "fuzzed_settings.hpp"
 #include "runtime/number_format.hpp"
 #include "runtime/number_parse.hpp"
@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     // second press of the calculate button changes nothing.
     if (value >= 0.0 && runtime::whyAmbiguous(settings).empty()) {
         const double reread =
-            runtime::parseLeadingNumber(calc::shownText(value, settings), settings);
-        const std::string shownAgain = calc::shownText(reread, settings);
+            runtime::parseLeadingNumber(form::shownText(value, settings), settings);
+        const std::string shownAgain = form::shownText(reread, settings);
         if (runtime::parseLeadingNumber(shownAgain, settings) != reread) {
             std::abort();
         }

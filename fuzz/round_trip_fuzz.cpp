@@ -1,7 +1,7 @@
 // Whatever the program writes, under the settings real systems have ("." and "," as grouping
 // symbols included), reads back as the number it shows: the value box's text and the full
 // seven-decimal text alike, at the right magnitude, and a second reading keeps the number.
-#include "calc/value_box.hpp"
+#include "form/value_box.hpp"
 #include "fuzzed_settings.hpp"
 #include "runtime/number_format.hpp"
 #include "runtime/number_parse.hpp"
@@ -22,13 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (!std::isfinite(value)) {
         return 0;
     }
-    const std::string shown = calc::shownText(value, settings);
+    const std::string shown = form::shownText(value, settings);
     const double reread = runtime::parseLeadingNumber(shown, settings);
     const double tolerance = value > 1e308 ? 0.1 : 0.05;
     if (reread != test::valueShown(shown, settings) ||
         std::abs(reread - value) > std::max(tolerance * value, 1e-5) ||
         (reread == 0.0) != (value == 0.0) ||
-        runtime::parseLeadingNumber(calc::shownText(reread, settings), settings) != reread) {
+        runtime::parseLeadingNumber(form::shownText(reread, settings), settings) != reread) {
         std::abort();
     }
     const std::string full = runtime::formatSevenDecimals(value, settings);

@@ -2,33 +2,17 @@
 
 namespace korvala::runtime {
 
-namespace {
-
-// Kept as string literals so what() can hand out a NUL-terminated pointer.
-constexpr const char* kInvalidArgumentText = "Невалидно извикване на процедура или аргумент";
-constexpr const char* kOverflowText = "Препълване";
-constexpr const char* kDivisionByZeroText = "Деление на нула";
-
-const char* textOf(ErrorNumber number) noexcept {
-    switch (number) {
-    case ErrorNumber::InvalidArgument:
-        return kInvalidArgumentText;
-    case ErrorNumber::Overflow:
-        return kOverflowText;
-    case ErrorNumber::DivisionByZero:
-        return kDivisionByZeroText;
-    }
-    return kInvalidArgumentText;
-}
-
-} // namespace
-
-std::string_view errorText(ErrorNumber number) noexcept {
-    return textOf(number);
-}
-
+// For developers' logs and debuggers; the user's words for the errors are the window's.
 const char* RunTimeError::what() const noexcept {
-    return textOf(number_);
+    switch (number_) {
+    case ErrorNumber::InvalidArgument:
+        return "run-time error 5: invalid procedure call or argument";
+    case ErrorNumber::Overflow:
+        return "run-time error 6: overflow";
+    case ErrorNumber::DivisionByZero:
+        return "run-time error 11: division by zero";
+    }
+    return "run-time error";
 }
 
 } // namespace korvala::runtime

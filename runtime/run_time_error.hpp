@@ -2,13 +2,13 @@
 //
 // Three failures can stop a calculation: an invalid argument (a square root of a negative
 // number), an overflow (a result or a typed number beyond the double range) and a division by
-// zero. Each has the number a user of the program knows it by and a Bulgarian text. They travel
-// as the single exception type RunTimeError, thrown by the checked arithmetic and the number
-// parse and caught where the calculation ends; nothing else in the core throws it.
+// zero. Each has the number a user of the program knows it by (the words shown with it are the
+// window's). They travel as the single exception type RunTimeError, thrown by the checked
+// arithmetic and the number parse and caught where the calculation ends; nothing else in the
+// core throws it.
 #pragma once
 
 #include <exception>
-#include <string_view>
 
 namespace korvala::runtime {
 
@@ -17,9 +17,6 @@ enum class ErrorNumber : int {
     Overflow = 6,
     DivisionByZero = 11,
 };
-
-// The Bulgarian text shown with the error's number.
-[[nodiscard]] std::string_view errorText(ErrorNumber number) noexcept;
 
 class RunTimeError : public std::exception {
 public:

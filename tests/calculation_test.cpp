@@ -1,5 +1,5 @@
 #include "calc/calculation.hpp"
-#include "calc/value_box.hpp"
+#include "form/value_box.hpp"
 #include "runtime/number_format.hpp"
 #include "settings_matrix.hpp"
 #include "worked_examples.hpp"
@@ -30,7 +30,7 @@ CalculationInput rowsFor(ProblemType type, const Texts& texts) {
 Texts shownTexts(const Completed& completed, const runtime::NumberSettings& settings) {
     Texts shown;
     for (std::size_t i = 0; i < kQuantityCount; ++i) {
-        shown[i] = shownText(completed.values[i], settings);
+        shown[i] = form::shownText(completed.values[i], settings);
     }
     return shown;
 }
@@ -80,7 +80,7 @@ TEST(SecondPress, KeepsAResultJustBelowTheLargestDouble) {
 
 INSTANTIATE_TEST_SUITE_P(NinePairs, WorkedExamples, testing::ValuesIn(test::workedExamples()),
                          [](const testing::TestParamInfo<WorkedExample>& info) {
-                             std::string name(listEntryOf(info.param.type));
+                             std::string name(form::listEntryOf(info.param.type));
                              name.erase(1, 1);
                              return name;
                          });

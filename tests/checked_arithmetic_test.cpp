@@ -1,3 +1,4 @@
+#include "form/words.hpp"
 #include "runtime/checked_arithmetic.hpp"
 #include "runtime/run_time_error.hpp"
 
@@ -84,10 +85,10 @@ TEST(RunTimeErrorTexts, EachErrorHasItsNumberAndABulgarianText) {
     EXPECT_EQ(static_cast<int>(ErrorNumber::InvalidArgument), 5);
     EXPECT_EQ(static_cast<int>(ErrorNumber::Overflow), 6);
     EXPECT_EQ(static_cast<int>(ErrorNumber::DivisionByZero), 11);
-    EXPECT_EQ(errorText(ErrorNumber::Overflow), "Препълване");
-    EXPECT_EQ(errorText(ErrorNumber::DivisionByZero), "Деление на нула");
-    EXPECT_STREQ(RunTimeError(ErrorNumber::InvalidArgument).what(),
-                 errorText(ErrorNumber::InvalidArgument).data());
+    EXPECT_EQ(form::errorText(ErrorNumber::InvalidArgument),
+              "Невалидно извикване на процедура или аргумент");
+    EXPECT_EQ(form::errorText(ErrorNumber::Overflow), "Препълване");
+    EXPECT_EQ(form::errorText(ErrorNumber::DivisionByZero), "Деление на нула");
 }
 
 } // namespace

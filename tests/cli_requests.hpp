@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/problem_type.hpp"
+#include "form/words.hpp"
 #include "worked_examples.hpp"
 
 #include <string>
@@ -46,7 +47,7 @@ inline ExpectedSession tableSession() {
         session.input += requestLine(example.type, example.typed) + "\n";
         session.output += R"({"outcome":"error","number":)" +
                           std::to_string(static_cast<int>(example.error)) + R"(,"message":")" +
-                          std::string(runtime::errorText(example.error)) + "\"}\n";
+                          std::string(form::errorText(example.error)) + "\"}\n";
     }
     session.input += "\n \t\nbad\n";
     session.output += R"({"outcome":"invalid","line":19,"message":"not valid JSON"})"

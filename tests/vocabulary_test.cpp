@@ -1,6 +1,7 @@
 #include "calc/constants.hpp"
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
+#include "form/words.hpp"
 
 #include <array>
 #include <bit>
@@ -25,9 +26,10 @@ TEST(ProblemTypes, ListHoldsTheNinePairsInOrderWithoutDV) {
     for (std::size_t position = 0; position < kProblemTypeCount; ++position) {
         const auto type = problemTypeAt(static_cast<long long>(position));
         ASSERT_TRUE(type.has_value());
-        EXPECT_EQ(listEntryOf(*type), expected[position]);
+        EXPECT_EQ(form::listEntryOf(*type), expected[position]);
         const GivenPair pair = givenPairOf(*type);
-        EXPECT_EQ(std::string(letterOf(pair.first)) + " " + std::string(letterOf(pair.second)),
+        EXPECT_EQ(std::string(form::letterOf(pair.first)) + " " +
+                      std::string(form::letterOf(pair.second)),
                   expected[position]);
     }
     EXPECT_FALSE(problemTypeAt(-1).has_value());

@@ -4,6 +4,7 @@
 
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
+#include "form/words.hpp"
 #include "runtime/run_time_error.hpp"
 
 #include <array>
@@ -29,7 +30,7 @@ struct ErrorExample {
 };
 
 inline void PrintTo(const WorkedExample& example, std::ostream* os) {
-    *os << calc::listEntryOf(example.type);
+    *os << form::listEntryOf(example.type);
 }
 
 inline void PrintTo(const ErrorExample& example, std::ostream* os) {

@@ -2,6 +2,7 @@
 #include "calc/problem_type.hpp"
 #include "form/content.hpp"
 #include "form/layout.hpp"
+#include "form/words.hpp"
 #include "ui/korvala_window.hpp"
 #include "ui/qt_conversion.hpp"
 
@@ -104,7 +105,7 @@ void KorvalaWindow::buildControls() {
     problemList_->setAccessibleName(toQString(content::kProblemListName));
     for (std::size_t position = 0; position < calc::kProblemTypeCount; ++position) {
         problemList_->addItem(
-            toQString(calc::listEntryOf(static_cast<calc::ProblemType>(position))));
+            toQString(form::listEntryOf(static_cast<calc::ProblemType>(position))));
     }
 
     valueFrame_ = new QGroupBox(toQString(content::kFrameCaption), this);
@@ -114,7 +115,7 @@ void KorvalaWindow::buildControls() {
 
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         const calc::Quantity quantity = calc::kQuantities.at(row);
-        auto* check = new QCheckBox(toQString(calc::letterOf(quantity)), valueFrame_);
+        auto* check = new QCheckBox(toQString(form::letterOf(quantity)), valueFrame_);
         check->setObjectName(indexed("Check1", row));
         check->setGeometry(toQRect(layout::checkBoxRow(static_cast<int>(row))));
         check->setEnabled(false);

@@ -2,6 +2,7 @@
 // declines, run-time errors and clearing.
 #include "calc/problem_type.hpp"
 #include "form/korvala_form.hpp"
+#include "form/words.hpp"
 #include "memory_controls.hpp"
 #include "runtime/run_time_error.hpp"
 #include "worked_examples.hpp"
@@ -106,9 +107,8 @@ TEST_P(FormErrors, AreShownAndChangeNothing) {
     const RowsState before = controls_.rows();
     form_.Command1_Click(0);
     const int number = static_cast<int>(GetParam().error);
-    EXPECT_EQ(controls_.errors(),
-              (std::vector<test::PresentedError>{
-                  {number, std::string(runtime::errorText(GetParam().error))}}));
+    EXPECT_EQ(controls_.errors(), (std::vector<test::PresentedError>{
+                                      {number, std::string(errorText(GetParam().error))}}));
     EXPECT_EQ(controls_.rows(), before);
 
     // The user corrects the values and tries again.

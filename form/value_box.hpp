@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string>
 
-namespace korvala::calc {
+namespace korvala::form {
 
 inline constexpr std::size_t kValueBoxWidth = 7;
 
@@ -16,4 +16,4 @@ inline constexpr std::size_t kValueBoxWidth = 7;
     return runtime::fitToWidth(value, kValueBoxWidth, settings);
 }
 
-} // namespace korvala::calc
+} // namespace korvala::form
