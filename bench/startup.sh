@@ -2,10 +2,11 @@
 # Start-up of the Korvala window against a bare Qt window, both optimised builds on a virtual
 # display: the time until the window is mapped and the memory it then holds, as medians of
 # several runs, and the ratio of the two. A benchmark that prints figures, not a test.
-# Usage: bench/startup.sh [RUNS]
+# Usage: bench/startup.sh [RUNS] [KORVALA_PROGRAM]; the program defaults to the bench build's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
+korvala=${2:-build/bench/ui/korvala}
 
 tools/install-deps.sh bench
 cmake --preset bench >/dev/null
@@ -52,7 +53,7 @@ for name in korvala bare; do times[$name]=""; memory[$name]=""; done
 for _ in $(seq "$runs"); do
     for name in korvala bare; do
         if [ "$name" = korvala ]; then
-            read -r ms kb < <(measure build/bench/ui/korvala "korvala.example Korvala")
+            read -r ms kb < <(measure "$korvala" "korvala.example Korvala")
         else
             read -r ms kb < <(measure build/bench/bench/korvala_bare_window "bare window")
         fi
