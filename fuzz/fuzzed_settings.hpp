@@ -19,6 +19,7 @@ inline runtime::NumberSettings consumeSettings(FuzzedDataProvider& data) {
     for (int i = 0; i < groups; ++i) {
         settings.groupSizes.push_back(data.ConsumeIntegralInRange(1, kLargestGroup));
     }
+    settings.lastGroupRepeats = data.ConsumeBool();
     settings.leadingZero = data.ConsumeBool();
     settings.negativeForm = static_cast<runtime::NegativeForm>(data.ConsumeIntegralInRange(0, 4));
     return settings;
@@ -38,6 +39,7 @@ inline runtime::NumberSettings consumeRealWorldSettings(FuzzedDataProvider& data
     if (!settings.groupSizes.empty() && settings.groupSizes.back() == 0) {
         settings.groupSizes.pop_back();
     }
+    settings.lastGroupRepeats = data.ConsumeBool();
     settings.leadingZero = data.ConsumeBool();
     settings.negativeForm = static_cast<runtime::NegativeForm>(data.ConsumeIntegralInRange(0, 4));
     return runtime::unambiguousOrFallback(settings);

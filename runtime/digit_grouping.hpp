@@ -16,7 +16,9 @@ struct GroupLayout {
 // sizes is not empty.
 [[nodiscard]] std::size_t groupSizeAt(const std::vector<int>& sizes, std::size_t fromRight);
 
-// How `digitCount` digits are grouped. With no sizes the digits form one group.
-[[nodiscard]] GroupLayout layoutOf(std::size_t digitCount, const std::vector<int>& sizes);
+// How `digitCount` digits are grouped. With no sizes the digits form one group. When the last
+// size does not repeat, the digits left of the listed groups form one group.
+[[nodiscard]] GroupLayout layoutOf(std::size_t digitCount, const std::vector<int>& sizes,
+                                   bool lastRepeats);
 
 } // namespace korvala::runtime

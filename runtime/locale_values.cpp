@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace korvala::runtime {
@@ -25,16 +26,26 @@ bool isUtf8Codeset(std::string_view codeset) {
 }
 
 // glibc describes groups as bytes, each a size, the last repeating; CHAR_MAX (or any value
-// that is not a size) stops the grouping.
-std::vector<int> groupSizesFrom(std::string_view grouping) {
-    std::vector<int> sizes;
+// that is not a size) after them stops the grouping there.
+void readPosixGrouping(std::string_view grouping, NumberSettings& settings) {
+    settings.groupSizes.clear();
     for (const char byte : grouping) {
         if (byte <= 0 || byte == CHAR_MAX) {
-            break;
+            settings.lastGroupRepeats = settings.groupSizes.empty();
+            return;
         }
-        sizes.push_back(byte);
+        settings.groupSizes.push_back(byte);
     }
-    return sizes;
+}
+
+// Windows writes "3;0" for groups of three all the way, "3" for one group of three only, and
+// "3;2;0" or "3;2" likewise: a final 0 makes the last size repeat.
+void readWindowsGrouping(const std::string& grouping, NumberSettings& settings) {
+    std::vector<int> sizes;
+    if (parseGroupSizes(grouping, sizes)) {
+        settings.lastGroupRepeats = sizes.empty() || grouping.ends_with(";0");
+        settings.groupSizes = std::move(sizes);
+    }
 }
 
 // A single digit, as Windows writes its numeric settings; -1 for anything else.
@@ -55,7 +66,7 @@ NumberSettings settingsFromPosix(const PosixNumericValues& values) {
     }
     if (!values.thousandsSeparator.empty() && (utf8 || isAscii(values.thousandsSeparator))) {
         settings.groupSymbol = values.thousandsSeparator;
-        settings.groupSizes = groupSizesFrom(values.grouping);
+        readPosixGrouping(values.grouping, settings);
     }
     return settings;
 }
@@ -66,10 +77,7 @@ NumberSettings settingsFromWindows(const WindowsNumberValues& values) {
         settings.decimalSymbol = utf8::fromUtf16(values.decimal);
     }
     settings.groupSymbol = utf8::fromUtf16(values.thousand);
-    std::vector<int> sizes;
-    if (parseGroupSizes(utf8::fromUtf16(values.grouping), sizes)) {
-        settings.groupSizes = std::move(sizes);
-    }
+    readWindowsGrouping(utf8::fromUtf16(values.grouping), settings);
     if (const int leadingZero = digitValue(values.leadingZero); leadingZero >= 0) {
         settings.leadingZero = leadingZero != 0;
     }

@@ -67,7 +67,8 @@ void appendGrouped(std::string& out, std::string_view digits, const NumberSettin
         out += digits;
         return;
     }
-    const GroupLayout layout = layoutOf(digits.size(), settings.groupSizes);
+    const GroupLayout layout =
+        layoutOf(digits.size(), settings.groupSizes, settings.lastGroupRepeats);
     out += digits.substr(0, layout.leadingGroup);
     std::size_t pos = layout.leadingGroup;
     for (std::size_t group = layout.groupsAfter; group-- > 0;) {

@@ -181,7 +181,8 @@ private:
         for (const std::size_t size : sizes) {
             digitCount += size;
         }
-        const GroupLayout layout = layoutOf(digitCount, settings_.groupSizes);
+        const GroupLayout layout =
+            layoutOf(digitCount, settings_.groupSizes, settings_.lastGroupRepeats);
         if (sizes.size() != layout.groupsAfter + 1 || sizes[0] != layout.leadingGroup) {
             return false;
         }

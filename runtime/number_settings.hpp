@@ -4,7 +4,8 @@
 // and never looks at the process locale. Symbols are UTF-8 and may be several bytes long
 // (U+00A0, U+202F and U+2019 are real grouping symbols). groupSizes lists the sizes of the digit
 // groups from the decimal symbol leftwards, the last size repeating ({3} gives 1,234,567 and
-// {3, 2} gives 12,34,567); an empty list or an empty groupSymbol means no grouping. The format
+// {3, 2} gives 12,34,567) unless lastGroupRepeats is false (then {3} gives 1234,567); an empty
+// list or an empty groupSymbol means no grouping. The format
 // and the parse accept any value without failing; whyAmbiguous() tells the settings whose
 // numbers could not be read back as written, which the program refuses to use.
 #pragma once
@@ -28,6 +29,7 @@ struct NumberSettings {
     std::string decimalSymbol = ".";
     std::string groupSymbol;
     std::vector<int> groupSizes;
+    bool lastGroupRepeats = true;
     bool leadingZero = true;
     NegativeForm negativeForm = NegativeForm::LeadingMinus;
 

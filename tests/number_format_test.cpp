@@ -40,6 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rounding, SevenDecimalFormat,
     testing::Values(
         FormatCase{"TrailingZerosStay", posixNumberSettings(), 1.0, "1.0000000"},
+        FormatCase{"OneGroupOnly", test::onlyOnce(makeSettings(".", ",", {3})), 1234567.5,
+                   "1234,567.5000000"},
         FormatCase{"RoundsToNearest", posixNumberSettings(), 2.23606797749979, "2.2360680"},
         FormatCase{"ExactBinaryValueDecides", posixNumberSettings(), 0.00000005, "0.0000000"},
         FormatCase{"HalfwayBelowStaysDown", posixNumberSettings(), 1.00000005, "1.0000000"},

@@ -201,6 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
         RegionalCase{"ScientificWithDecimalComma", kGerman, "3,142E7", 31420000.0},
         RegionalCase{"IndianGrouping", kIndian, "12,34,567.5", 1234567.5},
         RegionalCase{"IndianGroupingRejectsThrees", kIndian, "1,234,567", 1234.0},
+        RegionalCase{"OneGroupOnly", test::onlyOnce(kEnglish), "1234,567.5", 1234567.5},
+        RegionalCase{"OneGroupOnlyRejectsThrees", test::onlyOnce(kEnglish), "1,234,567", 1234.0},
         RegionalCase{"MultiByteGroup", kSwiss, "1\u2019234.5", 1234.5},
         RegionalCase{"HalfAMultiByteGroupEnds", kSwiss,
                      "1\xE2\x80"

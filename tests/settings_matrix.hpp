@@ -1,4 +1,4 @@
-// Regional settings the tests run under: the POSIX ones and six real-world variants.
+// Regional settings the tests run under: the POSIX ones and seven real-world variants.
 #pragma once
 
 #include "runtime/number_settings.hpp"
@@ -17,8 +17,9 @@ inline void PrintTo(const NumberSettings& settings, std::ostream* os) {
     for (const int size : settings.groupSizes) {
         *os << size << ' ';
     }
-    *os << "}, leading zero " << settings.leadingZero << ", negative form "
-        << static_cast<int>(settings.negativeForm) << '}';
+    *os << (settings.lastGroupRepeats ? "repeating" : "once") << "}, leading zero "
+        << settings.leadingZero << ", negative form " << static_cast<int>(settings.negativeForm)
+        << '}';
 }
 
 } // namespace korvala::runtime
@@ -38,11 +39,16 @@ inline runtime::NumberSettings
 makeSettings(std::string decimal, std::string group, std::vector<int> sizes,
              bool leadingZero = true,
              runtime::NegativeForm form = runtime::NegativeForm::LeadingMinus) {
-    return {std::move(decimal), std::move(group), std::move(sizes), leadingZero, form};
+    return {std::move(decimal), std::move(group), std::move(sizes), true, leadingZero, form};
 }
 
-inline const std::array<NamedSettings, 7>& settingsMatrix() {
-    static const std::array<NamedSettings, 7> matrix{{
+inline runtime::NumberSettings onlyOnce(runtime::NumberSettings settings) {
+    settings.lastGroupRepeats = false;
+    return settings;
+}
+
+inline const std::array<NamedSettings, 8>& settingsMatrix() {
+    static const std::array<NamedSettings, 8> matrix{{
         {"posix", runtime::posixNumberSettings()},
         {"period_comma_threes", makeSettings(".", ",", {3})},
         {"comma_no_grouping", makeSettings(",", "", {})},
@@ -50,6 +56,7 @@ inline const std::array<NamedSettings, 7>& settingsMatrix() {
         {"comma_period", makeSettings(",", ".", {3})},
         {"period_apostrophe", makeSettings(".", "\u2019", {3})},
         {"period_comma_indian", makeSettings(".", ",", {3, 2})},
+        {"period_comma_one_group", onlyOnce(makeSettings(".", ",", {3}))},
     }};
     return matrix;
 }
