@@ -6,12 +6,13 @@ set -euo pipefail
 build=(cmake ninja-build g++)
 core_tests=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales)
 window=(qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
-# The resource tools (icons as SVG) build with the tests.
-tools=(qt6-svg-dev)
+# The resource tools (icons as SVG) and the start-up benchmark's window waiter (xcb) build with
+# the tests.
+tools=(qt6-svg-dev libxcb1-dev)
 ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format desktop-file-utils appstream
     build-essential debhelper dpkg-dev lintian)
 # The start-up benchmark opens both windows on a virtual display.
-bench=(libbenchmark-dev xvfb xdotool)
+bench=(libbenchmark-dev libxcb1-dev xvfb xdotool)
 
 case "${1:-}" in
 run) wanted=("${build[@]}" nlohmann-json3-dev "${window[@]}") ;;
