@@ -5,7 +5,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++)
 core_tests=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales)
-window=(qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
+window=(qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 qt6-translations-l10n)
 # The resource tools (icons as SVG) and the start-up benchmark's window waiter (xcb) build with
 # the tests.
 tools=(qt6-svg-dev libxcb1-dev)

@@ -6,6 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(KORVALA_WARM_FONTCONFIG)
+#include <fontconfig/fontconfig.h>
+#include <thread>
+#endif
+
 namespace {
 
 constexpr const char* kUsage = "Usage: korvala [--help | --version]\n"
@@ -25,7 +30,15 @@ int main(int argc, char** argv) {
             help ? std::fputs(kUsage, stdout) : std::fputs("korvala " KORVALA_VERSION "\n", stdout);
         return written >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
     }
+#if defined(KORVALA_WARM_FONTCONFIG)
+    // Loading fontconfig's configuration is the larger part of the first use of a font; it
+    // runs on another core while the application connects to the display.
+    std::thread fontWarmup([] { FcInit(); });
     QApplication application(argc, argv);
+    fontWarmup.join();
+#else
+    QApplication application(argc, argv);
+#endif
     QApplication::setApplicationName(QStringLiteral("Korvala"));
     QApplication::setApplicationVersion(QStringLiteral(KORVALA_VERSION));
     // Matches the window to its launcher and its icon on the desktop.
