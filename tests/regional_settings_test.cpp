@@ -158,6 +158,14 @@ TEST(UserLocaleFallback, UnknownLocaleGivesThePosixSettings) {
         unsetenv("LC_ALL");
     }
 }
+#else
+// The reader's real run: the user's settings as GetLocaleInfoEx gives them (under Wine, those of
+// the locale it takes from the environment) are read and usable.
+TEST(UserLocale, IsReadFromTheSystem) {
+    const NumberSettings settings = userNumberSettings();
+    EXPECT_EQ(whyAmbiguous(settings), "");
+    EXPECT_FALSE(settings.groupSizes.empty());
+}
 #endif
 
 struct AmbiguityCase {

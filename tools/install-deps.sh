@@ -10,7 +10,8 @@ window=(qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 qt6-translati
 # the tests.
 tools=(qt6-svg-dev libxcb1-dev)
 ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format desktop-file-utils appstream
-    build-essential debhelper dpkg-dev lintian)
+    build-essential debhelper dpkg-dev lintian
+    g++-mingw-w64-x86-64 googletest wine64)
 # The start-up benchmark opens both windows on a virtual display.
 bench=(libbenchmark-dev libxcb1-dev xvfb xdotool)
 
