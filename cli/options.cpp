@@ -6,7 +6,6 @@ namespace korvala::cli {
 
 namespace {
 
-constexpr int kLastNegativeForm = 4;
 constexpr int kCommonGroupSize = 3;
 
 // Splits "--name=value" into its two halves; a plain "--name" has no inline value.
@@ -104,11 +103,14 @@ bool parseOptions(std::span<const std::string_view> arguments, Options& options,
             if (!form) {
                 return false;
             }
-            if (form->size() != 1 || (*form)[0] < '0' || (*form)[0] > '0' + kLastNegativeForm) {
+            const auto negativeForm = form->size() == 1 && (*form)[0] >= '0' && (*form)[0] <= '9'
+                                          ? runtime::negativeFormAt((*form)[0] - '0')
+                                          : std::nullopt;
+            if (!negativeForm) {
                 error.message = "--negative-form takes a number from 0 to 4";
                 return false;
             }
-            settings.negativeForm = static_cast<runtime::NegativeForm>((*form)[0] - '0');
+            settings.negativeForm = *negativeForm;
             explicitSettings = true;
         } else {
             error.message = "unknown option " + std::string(arguments[i]);

@@ -5,9 +5,6 @@
 
 namespace korvala::form::content {
 
-using form::letterOf;
-using form::nameOf;
-
 std::string caption() {
     return std::string(kPublisherAddress) + " Korvala";
 }

@@ -28,7 +28,6 @@ bool isUtf8Codeset(std::string_view codeset) {
 // glibc describes groups as bytes, each a size, the last repeating; CHAR_MAX (or any value
 // that is not a size) after them stops the grouping there.
 void readPosixGrouping(std::string_view grouping, NumberSettings& settings) {
-    settings.groupSizes.clear();
     for (const char byte : grouping) {
         if (byte <= 0 || byte == CHAR_MAX) {
             settings.lastGroupRepeats = settings.groupSizes.empty();
@@ -81,10 +80,8 @@ NumberSettings settingsFromWindows(const WindowsNumberValues& values) {
     if (const int leadingZero = digitValue(values.leadingZero); leadingZero >= 0) {
         settings.leadingZero = leadingZero != 0;
     }
-    constexpr int kLastNegativeForm = 4;
-    if (const int form = digitValue(values.negativeNumber);
-        form >= 0 && form <= kLastNegativeForm) {
-        settings.negativeForm = static_cast<NegativeForm>(form);
+    if (const auto form = negativeFormAt(digitValue(values.negativeNumber))) {
+        settings.negativeForm = *form;
     }
     return settings;
 }

@@ -13,7 +13,6 @@ namespace {
 constexpr int kLargestGroup = 9;
 // Both platforms allow at most three characters; a value box of seven could not show more.
 constexpr std::size_t kLongestSymbol = 3;
-constexpr int kLastNegativeForm = 4;
 constexpr unsigned char kFirstPrintable = 0x20;
 constexpr unsigned char kDelete = 0x7F;
 
@@ -102,8 +101,7 @@ std::string whyAmbiguous(const NumberSettings& settings) {
         !why.empty()) {
         return why;
     }
-    const int form = static_cast<int>(settings.negativeForm);
-    if (form < 0 || form > kLastNegativeForm) {
+    if (!negativeFormAt(static_cast<int>(settings.negativeForm))) {
         return "the negative form is not one of 0 to 4";
     }
     if (settings.groupSymbol.empty()) {

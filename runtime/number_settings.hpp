@@ -10,6 +10,7 @@
 // numbers could not be read back as written, which the program refuses to use.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,14 @@ enum class NegativeForm : int {
     TrailingMinus = 3,      // 1.1-
     TrailingMinusBlank = 4, // 1.1 -
 };
+
+// The negative form numbered `number`, or nothing for a number that names none.
+[[nodiscard]] constexpr std::optional<NegativeForm> negativeFormAt(long long number) {
+    if (number < 0 || number > static_cast<int>(NegativeForm::TrailingMinusBlank)) {
+        return std::nullopt;
+    }
+    return static_cast<NegativeForm>(number);
+}
 
 struct NumberSettings {
     std::string decimalSymbol = ".";
