@@ -3,13 +3,13 @@
 #include "form/content.hpp"
 #include "form/layout.hpp"
 #include "runtime/regional_settings.hpp"
+#include "ui/embedded_picture.hpp"
 #include "ui/qt_conversion.hpp"
 
 #include <QCheckBox>
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPixmap>
 #include <string>
 
 namespace korvala::ui {
@@ -26,9 +26,8 @@ KorvalaWindow::KorvalaWindow(WindowServices services, QWidget* parent)
     namespace content = form::content;
     setObjectName(QStringLiteral("Korvala"));
     setWindowTitle(toQString(content::caption()));
-    // PNG pictures and a pixmap icon: Qt reads PNG itself, so no image or icon-engine plugin
-    // is loaded at start-up.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/korvala/korvala.png"))));
+    // A pixmap icon, so that no icon-engine plugin is loaded at start-up.
+    setWindowIcon(QIcon(embeddedPng(QStringLiteral(":/korvala/korvala.png"))));
     setFixedSize(toQRect(form::layout::kClientArea).size());
     QFont font(toQString(content::kFontFamily), content::kFontPointSize);
     font.setStyleHint(QFont::Serif);

@@ -3,6 +3,7 @@
 #include "form/content.hpp"
 #include "form/layout.hpp"
 #include "form/words.hpp"
+#include "ui/embedded_picture.hpp"
 #include "ui/korvala_window.hpp"
 #include "ui/qt_conversion.hpp"
 
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -142,7 +142,7 @@ void KorvalaWindow::buildControls() {
     picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture_->setLineWidth(layout::kPictureBorder);
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture_->setPixmap(QPixmap(QStringLiteral(":/korvala/cylinder.png")));
+    picture_->setPixmap(embeddedPng(QStringLiteral(":/korvala/cylinder.png")));
     picture_->setFocusPolicy(Qt::StrongFocus);
     picture_->setAccessibleName(toQString(content::kPictureName));
 
