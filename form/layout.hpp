@@ -6,6 +6,7 @@
 namespace korvala::form::layout {
 
 inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
 
 struct PixelRect {
     int left;
@@ -26,6 +27,16 @@ struct TwipRect {
     [[nodiscard]] constexpr PixelRect pixels() const {
         return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
                 height / kTwipsPerPixel};
+    }
+
+    // At any resolution, each edge rounded to the nearest pixel, so that controls that meet at
+    // 96 dots per inch still meet; at 96 the same as pixels().
+    [[nodiscard]] constexpr PixelRect pixelsAt(int dotsPerInch) const {
+        const auto scaled = [dotsPerInch](int twips) {
+            return (twips * dotsPerInch + kTwipsPerInch / 2) / kTwipsPerInch;
+        };
+        return {scaled(left), scaled(top), scaled(left + width) - scaled(left),
+                scaled(top + height) - scaled(top)};
     }
 };
 

@@ -11,7 +11,10 @@ window=(qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 qt6-translati
 tools=(qt6-svg-dev libxcb1-dev)
 ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format desktop-file-utils appstream
     build-essential debhelper dpkg-dev lintian
-    g++-mingw-w64-x86-64 googletest wine64)
+    g++-mingw-w64-x86-64 googletest wine64 xvfb xauth
+    # 32-bit Windows programs run in Wine's i386 half, which draws through 32-bit X libraries.
+    wine32:i386 libxrender1:i386 libxext6:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386
+    libxinerama1:i386 libfreetype6:i386 libfontconfig1:i386)
 # The start-up benchmark opens both windows on a virtual display.
 bench=(libbenchmark-dev libxcb1-dev xvfb xdotool)
 
@@ -39,6 +42,9 @@ for package in "${wanted[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
+    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${as_root[@]}" dpkg --add-architecture i386
+    fi
     "${as_root[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

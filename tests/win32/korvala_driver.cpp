@@ -1,0 +1,340 @@
+// End-to-end test of the Win32 window: starts korvala.exe, finds its controls by their
+// identifiers and drives them as a user does (keys typed into the boxes, the list moved with
+// the keyboard, buttons clicked, message boxes read and closed), reading every box back.
+// Usage: korvala_driver PATH\korvala.exe; prints each failed check and a closing count.
+#include "form/content.hpp"
+#include "form/words.hpp"
+#include "remote_controls.hpp"
+#include "win/control_ids.hpp"
+#include "worked_examples.hpp"
+
+#include <array>
+#include <commctrl.h>
+#include <cstdio>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+using namespace korvala;
+namespace id = win::control_id;
+namespace content = form::content;
+
+int passed = 0;
+int failed = 0;
+
+void expect(bool condition, const std::string& what) {
+    if (condition) {
+        ++passed;
+    } else {
+        ++failed;
+        std::printf("FAILED: %s\n", what.c_str());
+    }
+}
+
+void expectText(const std::string& actual, const std::string& expected, const std::string& what) {
+    expect(actual == expected, what + ": \"" + actual + "\", expected \"" + expected + "\"");
+}
+
+std::wstring widened(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                          wide.data(), static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(units > 0 ? units : 0));
+    return wide;
+}
+
+struct Korvala {
+    HWND window = nullptr;
+    HWND list = nullptr;
+    std::array<HWND, 5> checks{};
+    std::array<HWND, 5> boxes{};
+    std::array<HWND, 2> buttons{};
+    HWND statement = nullptr;
+    HWND picture = nullptr;
+    HWND tooltips = nullptr;
+
+    [[nodiscard]] test::Texts shown() const {
+        test::Texts texts;
+        for (std::size_t row = 0; row < boxes.size(); ++row) {
+            texts.at(row) = drive::utf8TextOf(boxes.at(row));
+        }
+        return texts;
+    }
+};
+
+struct WindowSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK checkWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (process == search->process && lstrcmpW(name, L"KorvalaWindow") == 0 &&
+        IsWindowVisible(window) != FALSE) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND waitForWindow(DWORD process) {
+    for (int attempt = 0; attempt < 600; ++attempt) {
+        WindowSearch search{process, nullptr};
+        EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
+        }
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+Korvala controlsOf(HWND window) {
+    Korvala korvala;
+    korvala.window = window;
+    korvala.list = GetDlgItem(window, id::kProblemList);
+    for (int row = 0; row < 5; ++row) {
+        korvala.checks.at(static_cast<std::size_t>(row)) =
+            GetDlgItem(window, id::kGivenCheck + row);
+        korvala.boxes.at(static_cast<std::size_t>(row)) = GetDlgItem(window, id::kValueBox + row);
+    }
+    korvala.buttons = {GetDlgItem(window, id::kButton), GetDlgItem(window, id::kButton + 1)};
+    korvala.statement = GetDlgItem(window, id::kStatement);
+    korvala.picture = GetDlgItem(window, id::kPicture);
+    korvala.tooltips = drive::ownedWindow(window, TOOLTIPS_CLASSW, drive::Visibility::Any);
+    return korvala;
+}
+
+// Which rows are given (checked, typed into) for the selected type, and that nothing else is.
+void expectRowsFor(const Korvala& korvala, calc::ProblemType type, const std::string& when) {
+    const calc::GivenPair pair = calc::givenPairOf(type);
+    for (std::size_t row = 0; row < 5; ++row) {
+        const bool given = calc::indexOf(pair.first) == row || calc::indexOf(pair.second) == row;
+        const std::string name = when + ", row " + std::to_string(row);
+        expect((SendMessageW(korvala.checks.at(row), BM_GETCHECK, 0, 0) == BST_CHECKED) == given,
+               name + ": checked exactly when given");
+        expect(IsWindowEnabled(korvala.checks.at(row)) == FALSE, name + ": check box disabled");
+        expect(drive::isReadOnly(korvala.boxes.at(row)) != given, name + ": locked unless given");
+        expect(SendMessageW(korvala.boxes.at(row), EM_GETLIMITTEXT, 0, 0) == 7,
+               name + ": typing limit of seven");
+    }
+}
+
+void selectType(const Korvala& korvala, calc::ProblemType type) {
+    drive::selectWithKeys(korvala.list, static_cast<int>(type));
+}
+
+void typeGiven(const Korvala& korvala, const test::Texts& typed) {
+    for (std::size_t row = 0; row < typed.size(); ++row) {
+        drive::type(korvala.boxes.at(row), widened(typed.at(row)));
+    }
+}
+
+void checkStartUp(const Korvala& korvala) {
+    expectText(drive::utf8TextOf(korvala.window), content::caption(), "caption");
+    expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::kTitle)),
+               std::string(content::kTitle), "Label1(0)");
+    expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::kGivenCaption)),
+               std::string(content::kGivenCaption), "Label1(1)");
+    expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::kFrame)),
+               std::string(content::kFrameCaption), "Frame1");
+    expectText(drive::utf8TextOf(korvala.buttons[0]), std::string(content::kCalculateText),
+               "Command1(0)");
+    expectText(drive::utf8TextOf(korvala.buttons[1]), std::string(content::kClearText),
+               "Command1(1)");
+    expectText(drive::utf8TextOf(korvala.statement), content::taskStatement(), "Text1(0)");
+    expect(SendMessageW(korvala.list, LB_GETCOUNT, 0, 0) == 9, "nine problem types");
+    for (int position = 0; position < 9; ++position) {
+        expectText(drive::listEntry(korvala.list, position),
+                   std::string(form::listEntryOf(static_cast<calc::ProblemType>(position))),
+                   "list entry " + std::to_string(position));
+    }
+    expect(SendMessageW(korvala.list, LB_GETCURSEL, 0, 0) == 0, "\"R H\" selected at start");
+    expect(korvala.shown() == test::Texts{}, "value boxes empty at start");
+    expectRowsFor(korvala, calc::ProblemType::RH, "start");
+    expect(drive::focusedControl(korvala.window) == korvala.statement,
+           "the statement has the focus at start");
+}
+
+void checkWorkedExamples(const Korvala& korvala) {
+    for (const test::WorkedExample& example : test::workedExamples()) {
+        const std::string name(form::listEntryOf(example.type));
+        selectType(korvala, example.type);
+        expectRowsFor(korvala, example.type, name);
+        expect(korvala.shown() == test::Texts{}, name + ": boxes emptied by the change of type");
+        typeGiven(korvala, example.typed);
+        drive::click(korvala.window, korvala.buttons[0]);
+        expect(drive::ownedWindow(korvala.window, L"#32770") == nullptr, name + ": no error");
+        for (std::size_t row = 0; row < 5; ++row) {
+            expectText(drive::utf8TextOf(korvala.boxes.at(row)), example.shown.at(row),
+                       name + ", Text2(" + std::to_string(row) + ")");
+            expectText(drive::tooltipText(korvala.tooltips, korvala.window, korvala.boxes.at(row)),
+                       example.texts.at(row),
+                       name + ", tooltip of Text2(" + std::to_string(row) + ")");
+        }
+        expectRowsFor(korvala, example.type, name + " after calculating");
+    }
+}
+
+void checkDeclines(const Korvala& korvala) {
+    for (const char* typed : {"0", "-1", "abc", ""}) {
+        selectType(korvala, calc::ProblemType::RH);
+        typeGiven(korvala, {typed, "1", "", "", ""});
+        const test::Texts before = korvala.shown();
+        drive::click(korvala.window, korvala.buttons[0]);
+        const std::string name = std::string("R \"") + typed + "\" declined";
+        expect(drive::ownedWindow(korvala.window, L"#32770") == nullptr, name + ": no message");
+        expect(korvala.shown() == before, name + ": nothing changed");
+    }
+}
+
+void checkErrors(const Korvala& korvala) {
+    for (const test::ErrorExample& example : test::errorExamples()) {
+        selectType(korvala, example.type);
+        typeGiven(korvala, example.typed);
+        const test::Texts before = korvala.shown();
+        drive::click(korvala.window, korvala.buttons[0]);
+        HWND box = nullptr;
+        for (int attempt = 0; attempt < 50 && box == nullptr; ++attempt) {
+            box = drive::ownedWindow(korvala.window, L"#32770");
+            Sleep(box == nullptr ? 100 : 0);
+        }
+        const std::string name = example.name;
+        expect(box != nullptr, name + ": a message box");
+        if (box == nullptr) {
+            continue;
+        }
+        const int number = static_cast<int>(example.error);
+        expectText(drive::utf8TextOf(GetDlgItem(box, 0xFFFF)),
+                   content::runTimeErrorMessage(number, form::errorText(example.error)),
+                   name + ": the message");
+        expectText(drive::utf8TextOf(box), content::caption(), name + ": the message's title");
+        expect(IsWindowEnabled(korvala.window) == FALSE, name + ": the window waits for it");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        for (int attempt = 0; attempt < 50 && IsWindow(box) != FALSE; ++attempt) {
+            Sleep(100);
+        }
+        expect(IsWindow(box) == FALSE, name + ": the message closes");
+        expect(korvala.shown() == before, name + ": nothing changed");
+        expectRowsFor(korvala, example.type, name + " after the message");
+    }
+}
+
+void checkClearAndLimits(const Korvala& korvala) {
+    const test::WorkedExample& example = test::workedExamples().front();
+    selectType(korvala, example.type);
+    typeGiven(korvala, example.typed);
+    drive::click(korvala.window, korvala.buttons[0]);
+    drive::click(korvala.window, korvala.buttons[1]);
+    expect(korvala.shown() == test::Texts{}, "clear empties every box");
+    expectRowsFor(korvala, example.type, "after clear");
+    expect(SendMessageW(korvala.list, LB_GETCURSEL, 0, 0) == 0, "clear keeps the type");
+
+    drive::type(korvala.boxes[0], L"1234567890");
+    expectText(drive::utf8TextOf(korvala.boxes[0]), "1234567", "typing stops at seven");
+    drive::type(korvala.boxes[2], L"5");
+    expectText(drive::utf8TextOf(korvala.boxes[2]), "", "a locked box takes no typing");
+
+    // Return in a value box calculates.
+    drive::click(korvala.window, korvala.buttons[1]);
+    typeGiven(korvala, example.typed);
+    drive::clickOn(korvala.statement, korvala.boxes[1]);
+    drive::pressKey(korvala.statement, korvala.boxes[1], VK_RETURN);
+    expect(korvala.shown() == example.shown, "Return in a value box calculates");
+}
+
+// Tab walks the design's focus order; Return on a focused button presses it.
+void checkFocusOrder(const Korvala& korvala) {
+    const std::vector<HWND> order{korvala.statement, korvala.boxes[0],   korvala.boxes[1],
+                                  korvala.boxes[2],  korvala.boxes[3],   korvala.boxes[4],
+                                  korvala.list,      korvala.buttons[0], korvala.buttons[1],
+                                  korvala.picture,   korvala.statement};
+    drive::clickOn(korvala.statement, korvala.statement);
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        drive::pressKey(korvala.statement, drive::focusedControl(korvala.window), VK_TAB);
+        expect(drive::focusedControl(korvala.window) == order.at(step),
+               "Tab step " + std::to_string(step));
+        if (order.at(step) == korvala.buttons[1]) {
+            drive::pressKey(korvala.statement, korvala.buttons[1], VK_RETURN);
+            expect(korvala.shown() == test::Texts{}, "Return on Command1(1) clears");
+        }
+    }
+}
+
+void checkProgramFile(const std::wstring& program) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+    std::vector<char> block(size);
+    void* value = nullptr;
+    UINT length = 0;
+    const bool read =
+        size != 0 && GetFileVersionInfoW(program.c_str(), 0, size, block.data()) != FALSE &&
+        VerQueryValueW(block.data(), L"\\StringFileInfo\\040904B0\\FileVersion", &value, &length) !=
+            FALSE;
+    expect(read, "the program file has a version block 040904B0");
+    expect(read && std::wstring(static_cast<const wchar_t*>(value)) == L"1.00",
+           "FileVersion is \"1.00\"");
+    HICON icon = nullptr;
+    ICONINFO info{};
+    BITMAP mask{};
+    const bool iconRead = ExtractIconExW(program.c_str(), 0, &icon, nullptr, 1) == 1 &&
+                          GetIconInfo(icon, &info) != FALSE &&
+                          GetObjectW(info.hbmMask, sizeof(mask), &mask) != 0;
+    expect(iconRead && mask.bmWidth == 32, "the program file's icon is 32 pixels wide");
+    if (iconRead) {
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+    }
+    if (icon != nullptr) {
+        DestroyIcon(icon);
+    }
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fputs("usage: korvala_driver PATH\\korvala.exe\n", stderr);
+        return 2;
+    }
+    std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process) == FALSE) {
+        std::printf("cannot start korvala.exe (error %lu)\n", GetLastError());
+        return 1;
+    }
+    const HWND window = waitForWindow(process.dwProcessId);
+    if (window == nullptr) {
+        std::puts("korvala.exe showed no window");
+        TerminateProcess(process.hProcess, 1);
+        return 1;
+    }
+    const Korvala korvala = controlsOf(window);
+    checkStartUp(korvala);
+    checkWorkedExamples(korvala);
+    checkDeclines(korvala);
+    checkErrors(korvala);
+    checkClearAndLimits(korvala);
+    checkFocusOrder(korvala);
+    checkProgramFile(argv[1]);
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    const bool exited = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+    expect(exited, "the window closes and the program ends");
+    if (!exited) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

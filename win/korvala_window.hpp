@@ -1,0 +1,85 @@
+// The program's one window on the Win32 API: the problem-type list, five value rows, the two
+// buttons, the drawing and the task statement, standard Windows controls placed from the
+// window's description in twips and scaled to the monitor's resolution. What the window does
+// is the form's (KorvalaForm); this face only realises its controls, paints their fixed colours
+// and delivers their notifications to it.
+#pragma once
+
+#include "calc/quantity.hpp"
+#include "form/form_controls.hpp"
+#include "form/korvala_form.hpp"
+
+#include <array>
+#include <windows.h>
+
+namespace korvala::win {
+
+inline constexpr const wchar_t* kWindowClass = L"KorvalaWindow";
+
+class KorvalaWindow : private form::FormControls {
+public:
+    // Creates the window and its controls, hidden, and runs Form_Load. COM must be initialised
+    // (the drawing is decoded through it).
+    explicit KorvalaWindow(HINSTANCE instance);
+    ~KorvalaWindow() override;
+
+    // Centres the window on its monitor's work area and shows it.
+    void show(int showCommand);
+    [[nodiscard]] HWND handle() const { return window_; }
+
+private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(int id, int notification, HWND control);
+    void onReturnKey();
+    LRESULT controlColours(HDC context, HWND control);
+    void drawButton(const DRAWITEMSTRUCT& item) const;
+    void onDpiChanged(UINT dpi, const RECT& suggested);
+
+    void createControls();
+    void createTooltips();
+    void setTooltip(HWND box, const wchar_t* text);
+    void placeControls();
+    void applyFont();
+    [[nodiscard]] HWND createControl(const wchar_t* windowClass, const wchar_t* text, DWORD style,
+                                     DWORD extendedStyle, int id);
+
+    [[nodiscard]] std::string valueText(std::size_t row) const override;
+    void setValueText(std::size_t row, std::string_view text, std::string_view fullValue) override;
+    void setTypingLimit(std::size_t row, std::size_t characters) override;
+    void setLocked(std::size_t row, bool locked) override;
+    [[nodiscard]] bool isChecked(std::size_t row) const override;
+    void setChecked(std::size_t row, bool checked) override;
+    void setCheckEnabled(std::size_t row, bool enabled) override;
+    [[nodiscard]] int listIndex() const override;
+    void setListIndex(int position) override;
+    void presentError(int number, std::string_view text) override;
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    std::array<HWND, 2> labels_{};
+    HWND problemList_ = nullptr;
+    HWND valueFrame_ = nullptr;
+    std::array<HWND, calc::kQuantityCount> givenChecks_{};
+    std::array<HWND, calc::kQuantityCount> valueBoxes_{};
+    std::array<HWND, 2> buttons_{};
+    HWND picture_ = nullptr;
+    HWND statement_ = nullptr;
+    HWND tooltips_ = nullptr;
+
+    UINT dpi_;
+    HFONT font_ = nullptr;
+    HBITMAP drawing_ = nullptr;
+    HBRUSH windowBrush_;
+    HBRUSH labelBrush_;
+    HBRUSH checkBoxBrush_;
+    std::array<HBRUSH, 2> buttonBrushes_;
+    // Set while the program itself assigns a value box's text, so that the box's change
+    // notification is told apart from the user's typing.
+    bool assigningText_ = false;
+
+    form::KorvalaForm form_;
+};
+
+} // namespace korvala::win

@@ -1,0 +1,37 @@
+// Korvala for Windows: the window, and a message loop that gives it the dialog keys (Tab and
+// Shift+Tab through the controls, Return and Enter).
+#include "win/korvala_window.hpp"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int showCommand) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
+    const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+
+    int status = 1;
+    {
+        korvala::win::KorvalaWindow window(instance);
+        if (window.handle() != nullptr) {
+            window.show(showCommand);
+            MSG message{};
+            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+                if (window.handle() == nullptr ||
+                    IsDialogMessageW(window.handle(), &message) == FALSE) {
+                    TranslateMessage(&message);
+                    DispatchMessageW(&message);
+                }
+            }
+            status = static_cast<int>(message.wParam);
+        }
+    }
+    if (comReady) {
+        CoUninitialize();
+    }
+    return status;
+}

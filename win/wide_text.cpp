@@ -1,0 +1,48 @@
+#include "win/wide_text.hpp"
+
+#include <climits>
+#include <windows.h>
+
+namespace korvala::win {
+
+namespace {
+
+bool isHighSurrogate(wchar_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+} // namespace
+
+std::wstring toWide(std::string_view utf8) {
+    if (utf8.empty() || utf8.size() > INT_MAX) {
+        return {};
+    }
+    const int size = static_cast<int>(utf8.size());
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), units);
+    return wide;
+}
+
+std::string toUtf8(std::wstring_view utf16) {
+    if (utf16.empty() || utf16.size() > INT_MAX) {
+        return {};
+    }
+    const int size = static_cast<int>(utf16.size());
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring_view firstCharacters(std::wstring_view text, std::size_t characters) {
+    std::size_t end = 0;
+    for (std::size_t counted = 0; counted < characters && end < text.size(); ++counted) {
+        const bool pair = isHighSurrogate(text[end]) && end + 1 < text.size();
+        end += pair ? 2 : 1;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace korvala::win

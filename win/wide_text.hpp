@@ -1,0 +1,16 @@
+// The window's description speaks UTF-8; the Windows API speaks UTF-16.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvala::win {
+
+[[nodiscard]] std::wstring toWide(std::string_view utf8);
+// Unpaired surrogates become U+FFFD.
+[[nodiscard]] std::string toUtf8(std::wstring_view utf16);
+
+// The first `characters` characters of the text, never splitting a surrogate pair.
+[[nodiscard]] std::wstring_view firstCharacters(std::wstring_view text, std::size_t characters);
+
+} // namespace korvala::win

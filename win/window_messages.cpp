@@ -1,0 +1,180 @@
+// The window's messages: the controls' notifications delivered to the form, the fixed colours
+// and the owner-drawn buttons painted, the resolution followed from monitor to monitor.
+#include "form/content.hpp"
+#include "win/control_ids.hpp"
+#include "win/korvala_window.hpp"
+
+#include <new>
+#include <string>
+
+namespace korvala::win {
+
+namespace {
+
+namespace content = form::content;
+
+COLORREF toColorRef(content::Rgb colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+template <std::size_t Size> int indexOf(const std::array<HWND, Size>& controls, HWND control) {
+    for (std::size_t index = 0; index < Size; ++index) {
+        if (controls.at(index) == control) {
+            return static_cast<int>(index);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+LRESULT CALLBACK KorvalaWindow::windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<KorvalaWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<KorvalaWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    // Nothing may unwind through the system's code. The form throws only when memory runs out;
+    // the event is then dropped and the controls keep what they held.
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        MessageBeep(MB_ICONERROR);
+        return 0;
+    }
+}
+
+LRESULT KorvalaWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+        drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(window_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, windowBrush_);
+        return 1;
+    }
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(window_);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void KorvalaWindow::onCommand(int id, int notification, HWND control) {
+    if (id == IDOK && control == nullptr) {
+        onReturnKey();
+        return;
+    }
+    if (control == problemList_ && notification == LBN_SELCHANGE) {
+        form_.List1_Click(0);
+    } else if (const int button = indexOf(buttons_, control);
+               button >= 0 && notification == BN_CLICKED) {
+        form_.Command1_Click(button);
+    } else if (const int row = indexOf(valueBoxes_, control);
+               row >= 0 && notification == EN_CHANGE && !assigningText_) {
+        // The full value no longer describes a box the user has edited.
+        setTooltip(control, L"");
+    }
+}
+
+// The dialog keys turn Return and Enter into IDOK whatever has the focus: in a value box they
+// calculate, on a button they press it.
+void KorvalaWindow::onReturnKey() {
+    const HWND focus = GetFocus();
+    if (const int button = indexOf(buttons_, focus); button >= 0) {
+        form_.Command1_Click(button);
+    } else if (indexOf(valueBoxes_, focus) >= 0) {
+        form_.Command1_Click(0);
+    }
+}
+
+// Labels, check boxes and the frame on their fixed colours with dark text; read-only boxes
+// (locked value boxes, the statement) keep the look of boxes one can type in.
+LRESULT KorvalaWindow::controlColours(HDC context, HWND control) {
+    HBRUSH brush = nullptr;
+    COLORREF background = 0;
+    if (indexOf(labels_, control) >= 0) {
+        brush = labelBrush_;
+        background = toColorRef(content::kLabelBackground);
+    } else if (indexOf(givenChecks_, control) >= 0) {
+        brush = checkBoxBrush_;
+        background = toColorRef(content::kCheckBoxBackground);
+    } else if (control == valueFrame_) {
+        brush = windowBrush_;
+        background = toColorRef(content::kWindowBackground);
+    } else {
+        SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(context, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    SetTextColor(context, toColorRef(content::kTextOnFixedBackground));
+    SetBkColor(context, background);
+    return reinterpret_cast<LRESULT>(brush);
+}
+
+// The buttons in their face colours, raised, sunk while pressed, with a focus rectangle.
+void KorvalaWindow::drawButton(const DRAWITEMSTRUCT& item) const {
+    const int button = indexOf(buttons_, item.hwndItem);
+    if (button < 0) {
+        return;
+    }
+    RECT face = item.rcItem;
+    FillRect(item.hDC, &face, buttonBrushes_.at(static_cast<std::size_t>(button)));
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
+    RECT textArea = face;
+    if (pressed) {
+        OffsetRect(&textArea, 1, 1);
+    }
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, toColorRef(content::kTextOnFixedBackground));
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textArea,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        RECT focus = face;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+// Moved to a monitor of another scale: the twip table and the font are scaled afresh, and the
+// window takes the size the system suggests for it.
+void KorvalaWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    applyFont();
+    placeControls();
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+} // namespace korvala::win
