@@ -1,10 +1,13 @@
 // End-to-end test of the Win32 window: starts korvala.exe, finds its controls by their
 // identifiers and drives them as a user does (keys typed into the boxes, the list moved with
 // the keyboard, buttons clicked, message boxes read and closed), reading every box back.
-// Usage: korvala_driver PATH\korvala.exe; prints each failed check and a closing count.
+// Usage: korvala_driver PATH\korvala.exe [--picture FILE.bmp]; prints each failed check and a
+// closing count. With --picture it also saves the window after the first worked example.
 #include "form/content.hpp"
+#include "form/layout.hpp"
 #include "form/words.hpp"
 #include "remote_controls.hpp"
+#include "window_picture.hpp"
 #include "win/control_ids.hpp"
 #include "worked_examples.hpp"
 
@@ -12,6 +15,7 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 #include <windows.h>
 
@@ -162,7 +166,57 @@ void checkStartUp(const Korvala& korvala) {
            "the statement has the focus at start");
 }
 
-void checkWorkedExamples(const Korvala& korvala) {
+bool standsAt(HWND window, HWND control, const form::layout::TwipRect& twips) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    const form::layout::PixelRect pixels = twips.pixels();
+    return rect.left == pixels.left && rect.top == pixels.top &&
+           rect.right - rect.left == pixels.width && rect.bottom - rect.top == pixels.height;
+}
+
+// At 96 dots per inch (a new Wine prefix's), every control stands where the layout table puts
+// it, to the pixel; the window has a fixed border and no maximise or minimise box.
+void checkGeometry(const Korvala& korvala) {
+    namespace layout = form::layout;
+    RECT client{};
+    GetClientRect(korvala.window, &client);
+    const layout::PixelRect area = layout::kClientArea.pixels();
+    expect(client.right == area.width && client.bottom == area.height, "client area 481 x 424");
+    const auto style = static_cast<DWORD>(GetWindowLongW(korvala.window, GWL_STYLE));
+    expect((style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) == 0 &&
+               (style & WS_SYSMENU) != 0,
+           "fixed border, system menu and close button only");
+    const auto inFrame = [](const layout::TwipRect& row) {
+        return layout::TwipRect{layout::kFrame.left + row.left, layout::kFrame.top + row.top,
+                                row.width, row.height};
+    };
+    const std::vector<std::pair<int, layout::TwipRect>> controls{
+        {id::kTitle, layout::kTitle},
+        {id::kGivenCaption, layout::kGivenCaption},
+        {id::kProblemList, layout::kProblemList},
+        {id::kFrame, layout::kFrame},
+        {id::kButton, layout::kCalculateButton},
+        {id::kButton + 1, layout::kClearButton},
+        {id::kPicture, layout::kPicture},
+        {id::kStatement, layout::kStatement},
+    };
+    for (const auto& [control, twips] : controls) {
+        expect(standsAt(korvala.window, GetDlgItem(korvala.window, control), twips),
+               "control " + std::to_string(control) + " stands where the layout puts it");
+    }
+    for (int row = 0; row < 5; ++row) {
+        const auto index = static_cast<std::size_t>(row);
+        expect(standsAt(korvala.window, korvala.checks.at(index),
+                        inFrame(layout::checkBoxRow(row))),
+               "Check1(" + std::to_string(row) + ") stands where the layout puts it");
+        expect(standsAt(korvala.window, korvala.boxes.at(index),
+                        inFrame(layout::valueBoxRow(row))),
+               "Text2(" + std::to_string(row) + ") stands where the layout puts it");
+    }
+}
+
+void checkWorkedExamples(const Korvala& korvala, const std::wstring& picture) {
     for (const test::WorkedExample& example : test::workedExamples()) {
         const std::string name(form::listEntryOf(example.type));
         selectType(korvala, example.type);
@@ -179,6 +233,9 @@ void checkWorkedExamples(const Korvala& korvala) {
                        name + ", tooltip of Text2(" + std::to_string(row) + ")");
         }
         expectRowsFor(korvala, example.type, name + " after calculating");
+        if (!picture.empty() && example.type == calc::ProblemType::RH) {
+            expect(drive::saveWindowPicture(korvala.window, picture), "the picture is saved");
+        }
     }
 }
 
@@ -299,8 +356,9 @@ void checkProgramFile(const std::wstring& program) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::fputs("usage: korvala_driver PATH\\korvala.exe\n", stderr);
+    const bool withPicture = argc == 4 && std::wstring(argv[2]) == L"--picture";
+    if (argc != 2 && !withPicture) {
+        std::fputs("usage: korvala_driver PATH\\korvala.exe [--picture FILE.bmp]\n", stderr);
         return 2;
     }
     std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
@@ -320,7 +378,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     const Korvala korvala = controlsOf(window);
     checkStartUp(korvala);
-    checkWorkedExamples(korvala);
+    checkGeometry(korvala);
+    checkWorkedExamples(korvala, withPicture ? argv[3] : L"");
     checkDeclines(korvala);
     checkErrors(korvala);
     checkClearAndLimits(korvala);
