@@ -1,9 +1,10 @@
 #include "runtime/locale_values.hpp"
 #include "runtime/regional_settings.hpp"
 
+#include <windows.h>
+
 #include <array>
 #include <string>
-#include <windows.h>
 
 namespace korvala::runtime {
 

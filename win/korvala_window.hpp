@@ -9,8 +9,9 @@
 #include "form/form_controls.hpp"
 #include "form/korvala_form.hpp"
 
-#include <array>
 #include <windows.h>
+
+#include <array>
 
 namespace korvala::win {
 

@@ -2,9 +2,10 @@
 // Shift+Tab through the controls, Return and Enter).
 #include "win/korvala_window.hpp"
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {

@@ -1,7 +1,8 @@
 #include "win/wide_text.hpp"
 
-#include <climits>
 #include <windows.h>
+
+#include <climits>
 
 namespace korvala::win {
 

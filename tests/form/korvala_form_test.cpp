@@ -2,6 +2,7 @@
 // declines, run-time errors and clearing.
 #include "calc/problem_type.hpp"
 #include "form/korvala_form.hpp"
+#include "form/layout.hpp"
 #include "form/words.hpp"
 #include "memory_controls.hpp"
 #include "runtime/run_time_error.hpp"
@@ -138,3 +139,27 @@ INSTANTIATE_TEST_SUITE_P(NotPositive, FormDeclines, testing::Values("0", "-1", "
 
 } // namespace
 } // namespace korvala::form
+
+namespace korvala::form::layout {
+namespace {
+
+// A face scales the table to its monitor: exact at 96 dots per inch, twice at 192, and at 144
+// each edge rounded on its own, so that controls that meet still meet.
+TEST(LayoutScale, KeepsTheTableAtEveryResolution) {
+    const TwipRect table[] = {kClientArea, kTitle,           kGivenCaption, kProblemList,
+                              kFrame,      kCalculateButton, kClearButton,  kPicture,
+                              kStatement,  checkBoxRow(4),   valueBoxRow(4)};
+    for (const TwipRect& rect : table) {
+        const PixelRect at96 = rect.pixels();
+        EXPECT_EQ(rect.pixelsAt(96), at96);
+        EXPECT_EQ(rect.pixelsAt(192),
+                  (PixelRect{2 * at96.left, 2 * at96.top, 2 * at96.width, 2 * at96.height}));
+    }
+    EXPECT_EQ(kClientArea.pixelsAt(144), (PixelRect{0, 0, 722, 636}));
+    const PixelRect row0 = valueBoxRow(0).pixelsAt(144);
+    const PixelRect row1 = valueBoxRow(1).pixelsAt(144);
+    EXPECT_EQ(row1.top - row0.top, kRowPitch * 144 / kTwipsPerInch);
+}
+
+} // namespace
+} // namespace korvala::form::layout

@@ -7,17 +7,20 @@
 #include "form/layout.hpp"
 #include "form/words.hpp"
 #include "remote_controls.hpp"
-#include "window_picture.hpp"
 #include "win/control_ids.hpp"
+#include "window_picture.hpp"
 #include "worked_examples.hpp"
+
+#include <windows.h>
 
 #include <array>
 #include <commctrl.h>
 #include <cstdio>
+#include <cstdlib>
+#include <shellapi.h>
 #include <string>
 #include <utility>
 #include <vector>
-#include <windows.h>
 
 namespace {
 
@@ -187,6 +190,15 @@ void checkGeometry(const Korvala& korvala) {
     expect((style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) == 0 &&
                (style & WS_SYSMENU) != 0,
            "fixed border, system menu and close button only");
+    RECT frame{};
+    GetWindowRect(korvala.window, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(korvala.window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    expect(std::abs((frame.left + frame.right) - (work.left + work.right)) <= 1 &&
+               std::abs((frame.top + frame.bottom) - (work.top + work.bottom)) <= 1,
+           "the window is centred on its monitor");
     const auto inFrame = [](const layout::TwipRect& row) {
         return layout::TwipRect{layout::kFrame.left + row.left, layout::kFrame.top + row.top,
                                 row.width, row.height};
@@ -207,11 +219,10 @@ void checkGeometry(const Korvala& korvala) {
     }
     for (int row = 0; row < 5; ++row) {
         const auto index = static_cast<std::size_t>(row);
-        expect(standsAt(korvala.window, korvala.checks.at(index),
-                        inFrame(layout::checkBoxRow(row))),
-               "Check1(" + std::to_string(row) + ") stands where the layout puts it");
-        expect(standsAt(korvala.window, korvala.boxes.at(index),
-                        inFrame(layout::valueBoxRow(row))),
+        expect(
+            standsAt(korvala.window, korvala.checks.at(index), inFrame(layout::checkBoxRow(row))),
+            "Check1(" + std::to_string(row) + ") stands where the layout puts it");
+        expect(standsAt(korvala.window, korvala.boxes.at(index), inFrame(layout::valueBoxRow(row))),
                "Text2(" + std::to_string(row) + ") stands where the layout puts it");
     }
 }

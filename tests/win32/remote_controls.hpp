@@ -4,8 +4,9 @@
 // process's memory where a message takes a pointer.
 #pragma once
 
-#include <string>
 #include <windows.h>
+
+#include <string>
 
 namespace korvala::drive {
 

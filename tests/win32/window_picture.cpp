@@ -30,9 +30,9 @@ bool saveWindowPicture(HWND window, const std::wstring& path) {
     const bool copied =
         BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
     SelectObject(memory, previous);
-    const bool read = copied && GetDIBits(memory, bitmap, 0, static_cast<UINT>(height),
-                                          pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-                                          DIB_RGB_COLORS) == height;
+    const bool read =
+        copied && GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+                            reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS) == height;
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);

@@ -1,8 +1,9 @@
 // A picture of a window as the screen shows it, frame included, for the README.
 #pragma once
 
-#include <string>
 #include <windows.h>
+
+#include <string>
 
 namespace korvala::drive {
 
