@@ -8,6 +8,7 @@
 #include "form/words.hpp"
 #include "remote_controls.hpp"
 #include "win/control_ids.hpp"
+#include "win/wide_text.hpp"
 #include "window_picture.hpp"
 #include "worked_examples.hpp"
 
@@ -42,14 +43,6 @@ void expect(bool condition, const std::string& what) {
 
 void expectText(const std::string& actual, const std::string& expected, const std::string& what) {
     expect(actual == expected, what + ": \"" + actual + "\", expected \"" + expected + "\"");
-}
-
-std::wstring widened(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                          wide.data(), static_cast<int>(wide.size()));
-    wide.resize(static_cast<std::size_t>(units > 0 ? units : 0));
-    return wide;
 }
 
 struct Korvala {
@@ -139,7 +132,7 @@ void selectType(const Korvala& korvala, calc::ProblemType type) {
 
 void typeGiven(const Korvala& korvala, const test::Texts& typed) {
     for (std::size_t row = 0; row < typed.size(); ++row) {
-        drive::type(korvala.boxes.at(row), widened(typed.at(row)));
+        drive::type(korvala.boxes.at(row), win::toWide(typed.at(row)));
     }
 }
 

@@ -1,23 +1,13 @@
 #include "remote_controls.hpp"
 
+#include "win/wide_text.hpp"
+
 #include <commctrl.h>
 #include <vector>
 
 namespace korvala::drive {
 
 namespace {
-
-std::string toUtf8(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
-}
 
 // Waits until the window's thread has handled everything sent or posted to it so far.
 void settle(HWND window) {
@@ -71,14 +61,15 @@ std::wstring textOf(HWND control) {
 }
 
 std::string utf8TextOf(HWND control) {
-    return toUtf8(textOf(control));
+    return win::toUtf8(textOf(control));
 }
 
 std::string listEntry(HWND list, int position) {
     std::vector<wchar_t> buffer(256, L'\0');
     const auto length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(position),
                                      reinterpret_cast<LPARAM>(buffer.data()));
-    return length < 0 ? std::string() : toUtf8({buffer.data(), static_cast<std::size_t>(length)});
+    return length < 0 ? std::string()
+                      : win::toUtf8({buffer.data(), static_cast<std::size_t>(length)});
 }
 
 bool isReadOnly(HWND edit) {
@@ -151,7 +142,7 @@ std::string tooltipText(HWND tooltips, HWND owner, HWND control) {
             if (ReadProcessMemory(handle, remote + kTextOffset, buffer.data(),
                                   kTextUnits * sizeof(wchar_t), nullptr) != FALSE) {
                 buffer.back() = L'\0';
-                text = toUtf8(buffer.data());
+                text = win::toUtf8(buffer.data());
             }
         }
         VirtualFreeEx(handle, remote, 0, MEM_RELEASE);
