@@ -1,8 +1,9 @@
 // End-to-end test of the Win32 window: starts korvala.exe, finds its controls by their
 // identifiers and drives them as a user does (keys typed into the boxes, the list moved with
 // the keyboard, buttons clicked, message boxes read and closed), reading every box back.
-// Usage: korvala_driver PATH\korvala.exe [--picture FILE.bmp]; prints each failed check and a
-// closing count. With --picture it also saves the window after the first worked example.
+// Usage: korvala_driver PATH\korvala.exe [--picture FILE.bmp | --dpi N]; prints each failed
+// check and a closing count. With --picture it also saves the window after the first worked
+// example; --dpi tells the resolution the system has been set to (96 otherwise).
 #include "form/content.hpp"
 #include "form/layout.hpp"
 #include "form/words.hpp"
@@ -162,23 +163,25 @@ void checkStartUp(const Korvala& korvala) {
            "the statement has the focus at start");
 }
 
-bool standsAt(HWND window, HWND control, const form::layout::TwipRect& twips) {
+bool standsAt(HWND window, HWND control, const form::layout::TwipRect& twips, int dpi) {
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-    const form::layout::PixelRect pixels = twips.pixels();
+    const form::layout::PixelRect pixels = twips.pixelsAt(dpi);
     return rect.left == pixels.left && rect.top == pixels.top &&
            rect.right - rect.left == pixels.width && rect.bottom - rect.top == pixels.height;
 }
 
-// At 96 dots per inch (a new Wine prefix's), every control stands where the layout table puts
-// it, to the pixel; the window has a fixed border and no maximise or minimise box.
-void checkGeometry(const Korvala& korvala) {
+// At the window's resolution (96 dots per inch in a new Wine prefix) every control stands where
+// the layout table puts it, to the pixel; the window has a fixed border and no maximise or
+// minimise box, and stands in the middle of its monitor.
+void checkGeometry(const Korvala& korvala, int dpi) {
     namespace layout = form::layout;
     RECT client{};
     GetClientRect(korvala.window, &client);
-    const layout::PixelRect area = layout::kClientArea.pixels();
-    expect(client.right == area.width && client.bottom == area.height, "client area 481 x 424");
+    const layout::PixelRect area = layout::kClientArea.pixelsAt(dpi);
+    expect(client.right == area.width && client.bottom == area.height,
+           "client area " + std::to_string(area.width) + " x " + std::to_string(area.height));
     const auto style = static_cast<DWORD>(GetWindowLongW(korvala.window, GWL_STYLE));
     expect((style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) == 0 &&
                (style & WS_SYSMENU) != 0,
@@ -207,15 +210,16 @@ void checkGeometry(const Korvala& korvala) {
         {id::kStatement, layout::kStatement},
     };
     for (const auto& [control, twips] : controls) {
-        expect(standsAt(korvala.window, GetDlgItem(korvala.window, control), twips),
+        expect(standsAt(korvala.window, GetDlgItem(korvala.window, control), twips, dpi),
                "control " + std::to_string(control) + " stands where the layout puts it");
     }
     for (int row = 0; row < 5; ++row) {
         const auto index = static_cast<std::size_t>(row);
-        expect(
-            standsAt(korvala.window, korvala.checks.at(index), inFrame(layout::checkBoxRow(row))),
-            "Check1(" + std::to_string(row) + ") stands where the layout puts it");
-        expect(standsAt(korvala.window, korvala.boxes.at(index), inFrame(layout::valueBoxRow(row))),
+        expect(standsAt(korvala.window, korvala.checks.at(index), inFrame(layout::checkBoxRow(row)),
+                        dpi),
+               "Check1(" + std::to_string(row) + ") stands where the layout puts it");
+        expect(standsAt(korvala.window, korvala.boxes.at(index), inFrame(layout::valueBoxRow(row)),
+                        dpi),
                "Text2(" + std::to_string(row) + ") stands where the layout puts it");
     }
 }
@@ -328,6 +332,50 @@ void checkFocusOrder(const Korvala& korvala) {
     }
 }
 
+struct IconEntry {
+    int width;
+    int height;
+    int bitsPerPixel;
+
+    friend bool operator==(const IconEntry&, const IconEntry&) = default;
+};
+
+// A resource's name lives only as long as the enumeration's call; a number is kept as "#N".
+BOOL CALLBACK takeFirstName(HMODULE /*module*/, LPCWSTR /*type*/, LPWSTR name, LONG_PTR found) {
+    *reinterpret_cast<std::wstring*>(found) =
+        IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<UINT_PTR>(name)) : name;
+    return FALSE;
+}
+
+// The images of the program file's first icon, as its icon directory lists them.
+std::vector<IconEntry> programIconEntries(const std::wstring& program) {
+    const HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) {
+        return {};
+    }
+    std::wstring name;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(14), takeFirstName,
+                       reinterpret_cast<LONG_PTR>(&name)); // RT_GROUP_ICON
+    const HRSRC found =
+        name.empty() ? nullptr : FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(14));
+    const auto* directory =
+        found != nullptr ? static_cast<const BYTE*>(LockResource(LoadResource(module, found)))
+                         : nullptr;
+    std::vector<IconEntry> entries;
+    // The directory: reserved, type and count (three 16-bit words), then 14 bytes an image.
+    const auto size = found != nullptr ? static_cast<int>(SizeofResource(module, found)) : 0;
+    if (directory != nullptr && size >= 6) {
+        const int count = directory[4] | (directory[5] << 8);
+        for (int image = 0; image < count && 6 + 14 * (image + 1) <= size; ++image) {
+            const BYTE* entry = directory + 6 + 14 * image;
+            entries.push_back({entry[0] == 0 ? 256 : entry[0], entry[1] == 0 ? 256 : entry[1],
+                               entry[6] | (entry[7] << 8)});
+        }
+    }
+    FreeLibrary(module);
+    return entries;
+}
+
 void checkProgramFile(const std::wstring& program) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
@@ -341,28 +389,20 @@ void checkProgramFile(const std::wstring& program) {
     expect(read, "the program file has a version block 040904B0");
     expect(read && std::wstring(static_cast<const wchar_t*>(value)) == L"1.00",
            "FileVersion is \"1.00\"");
-    HICON icon = nullptr;
-    ICONINFO info{};
-    BITMAP mask{};
-    const bool iconRead = ExtractIconExW(program.c_str(), 0, &icon, nullptr, 1) == 1 &&
-                          GetIconInfo(icon, &info) != FALSE &&
-                          GetObjectW(info.hbmMask, sizeof(mask), &mask) != 0;
-    expect(iconRead && mask.bmWidth == 32, "the program file's icon is 32 pixels wide");
-    if (iconRead) {
-        DeleteObject(info.hbmMask);
-        DeleteObject(info.hbmColor);
-    }
-    if (icon != nullptr) {
-        DestroyIcon(icon);
-    }
+    expect(programIconEntries(program) == std::vector<IconEntry>{{32, 32, 8}},
+           "the program file's icon: one image, 32 x 32, 256 colours");
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const bool withPicture = argc == 4 && std::wstring(argv[2]) == L"--picture";
-    if (argc != 2 && !withPicture) {
-        std::fputs("usage: korvala_driver PATH\\korvala.exe [--picture FILE.bmp]\n", stderr);
+    const bool atDpi = argc == 4 && std::wstring(argv[2]) == L"--dpi";
+    // Coordinates as the window has them, not scaled for a program unaware of the resolution.
+    SetProcessDPIAware();
+    if (argc != 2 && !withPicture && !atDpi) {
+        std::fputs("usage: korvala_driver PATH\\korvala.exe [--picture FILE.bmp | --dpi N]\n",
+                   stderr);
         return 2;
     }
     std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
@@ -382,7 +422,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const Korvala korvala = controlsOf(window);
     checkStartUp(korvala);
-    checkGeometry(korvala);
+    checkGeometry(korvala, atDpi ? std::stoi(argv[3]) : 96);
     checkWorkedExamples(korvala, withPicture ? argv[3] : L"");
     checkDeclines(korvala);
     checkErrors(korvala);
