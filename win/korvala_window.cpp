@@ -5,6 +5,7 @@
 #include "form/layout.hpp"
 #include "form/words.hpp"
 #include "runtime/regional_settings.hpp"
+#include "win/colour_ref.hpp"
 #include "win/control_ids.hpp"
 #include "win/dpi.hpp"
 #include "win/drawing.hpp"
@@ -23,10 +24,6 @@ namespace layout = form::layout;
 
 // Without WS_CLIPCHILDREN: the frame (a group box) leaves its inside to the window's background.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-
-COLORREF toColorRef(content::Rgb colour) {
-    return RGB(colour.red, colour.green, colour.blue);
-}
 
 HBRUSH brushOf(content::Rgb colour) {
     return CreateSolidBrush(toColorRef(colour));

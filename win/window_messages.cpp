@@ -1,6 +1,7 @@
 // The window's messages: the controls' notifications delivered to the form, the fixed colours
 // and the owner-drawn buttons painted, the resolution followed from monitor to monitor.
 #include "form/content.hpp"
+#include "win/colour_ref.hpp"
 #include "win/control_ids.hpp"
 #include "win/korvala_window.hpp"
 
@@ -12,10 +13,6 @@ namespace korvala::win {
 namespace {
 
 namespace content = form::content;
-
-COLORREF toColorRef(content::Rgb colour) {
-    return RGB(colour.red, colour.green, colour.blue);
-}
 
 template <std::size_t Size> int indexOf(const std::array<HWND, Size>& controls, HWND control) {
     for (std::size_t index = 0; index < Size; ++index) {
@@ -76,10 +73,12 @@ LRESULT KorvalaWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY:
+    case WM_NCDESTROY: {
+        const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         window_ = nullptr;
-        return 0;
+        return result;
+    }
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }
