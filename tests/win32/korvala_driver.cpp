@@ -9,6 +9,7 @@
 #include "form/words.hpp"
 #include "remote_controls.hpp"
 #include "win/control_ids.hpp"
+#include "win/korvala_window.hpp"
 #include "win/wide_text.hpp"
 #include "window_picture.hpp"
 #include "worked_examples.hpp"
@@ -76,7 +77,7 @@ BOOL CALLBACK checkWindow(HWND window, LPARAM parameter) {
     GetWindowThreadProcessId(window, &process);
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
-    if (process == search->process && lstrcmpW(name, L"KorvalaWindow") == 0 &&
+    if (process == search->process && lstrcmpW(name, win::kWindowClass) == 0 &&
         IsWindowVisible(window) != FALSE) {
         search->found = window;
         return FALSE;
