@@ -63,6 +63,12 @@ inline constexpr int kRowHeight = 405;
     return {840, kFirstRowTop + kRowPitch * row, 1335, kRowHeight}; // Text2(row)
 }
 
+// A value row in the window's own coordinates, for a face whose controls are all the window's
+// children.
+[[nodiscard]] constexpr TwipRect inFrame(const TwipRect& row) {
+    return {kFrame.left + row.left, kFrame.top + row.top, row.width, row.height};
+}
+
 // The picture box's sunken border, on each side of the drawing.
 inline constexpr int kPictureBorder = 2;
 

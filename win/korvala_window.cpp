@@ -29,12 +29,6 @@ HBRUSH brushOf(content::Rgb colour) {
     return CreateSolidBrush(toColorRef(colour));
 }
 
-// Value rows stand in the frame; here every control is the window's child, so rows are moved by
-// the frame's own position.
-layout::TwipRect inFrame(const layout::TwipRect& row) {
-    return {layout::kFrame.left + row.left, layout::kFrame.top + row.top, row.width, row.height};
-}
-
 void place(HWND control, const layout::TwipRect& twips, UINT dpi) {
     const layout::PixelRect pixels = twips.pixelsAt(static_cast<int>(dpi));
     SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
@@ -180,12 +174,8 @@ void KorvalaWindow::createTooltips() {
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     for (HWND box : valueBoxes_) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
+        TTTOOLINFOW tool = toolOf(box, L"");
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(box);
-        tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
@@ -216,8 +206,10 @@ void KorvalaWindow::placeControls() {
     place(problemList_, layout::kProblemList, dpi_);
     place(valueFrame_, layout::kFrame, dpi_);
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-        place(givenChecks_.at(row), inFrame(layout::checkBoxRow(static_cast<int>(row))), dpi_);
-        place(valueBoxes_.at(row), inFrame(layout::valueBoxRow(static_cast<int>(row))), dpi_);
+        place(givenChecks_.at(row), layout::inFrame(layout::checkBoxRow(static_cast<int>(row))),
+              dpi_);
+        place(valueBoxes_.at(row), layout::inFrame(layout::valueBoxRow(static_cast<int>(row))),
+              dpi_);
     }
     place(buttons_[0], layout::kCalculateButton, dpi_);
     place(buttons_[1], layout::kClearButton, dpi_);
@@ -226,11 +218,7 @@ void KorvalaWindow::placeControls() {
 }
 
 std::string KorvalaWindow::valueText(std::size_t row) const {
-    HWND box = valueBoxes_.at(row);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return toUtf8(text);
+    return toUtf8(windowText(valueBoxes_.at(row)));
 }
 
 // The edit control limits typing only; an assigned text is cut to the limit here.
@@ -247,14 +235,20 @@ void KorvalaWindow::setValueText(std::size_t row, std::string_view text,
     setTooltip(box, toWide(fullValue).c_str());
 }
 
-// An empty text shows no tooltip.
-void KorvalaWindow::setTooltip(HWND box, const wchar_t* text) {
+// The tooltip control's record of a value box's tool; the control copies the text.
+TTTOOLINFOW KorvalaWindow::toolOf(HWND box, const wchar_t* text) const {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(box);
     tool.hinst = instance_;
     tool.lpszText = const_cast<wchar_t*>(text);
+    return tool;
+}
+
+// An empty text shows no tooltip.
+void KorvalaWindow::setTooltip(HWND box, const wchar_t* text) {
+    TTTOOLINFOW tool = toolOf(box, text);
     SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

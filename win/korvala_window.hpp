@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <array>
+#include <commctrl.h>
 
 namespace korvala::win {
 
@@ -40,6 +41,7 @@ private:
 
     void createControls();
     void createTooltips();
+    [[nodiscard]] TTTOOLINFOW toolOf(HWND box, const wchar_t* text) const;
     void setTooltip(HWND box, const wchar_t* text);
     void placeControls();
     void applyFont();

@@ -37,6 +37,13 @@ std::string toUtf8(std::wstring_view utf16) {
     return utf8;
 }
 
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 std::wstring_view firstCharacters(std::wstring_view text, std::size_t characters) {
     std::size_t end = 0;
     for (std::size_t counted = 0; counted < characters && end < text.size(); ++counted) {

@@ -1,6 +1,8 @@
 // The window's description speaks UTF-8; the Windows API speaks UTF-16.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,9 @@ namespace korvala::win {
 [[nodiscard]] std::wstring toWide(std::string_view utf8);
 // Unpaired surrogates become U+FFFD.
 [[nodiscard]] std::string toUtf8(std::wstring_view utf16);
+
+// The text of a window of this process (a control's contents, a button's caption).
+[[nodiscard]] std::wstring windowText(HWND window);
 
 // The first `characters` characters of the text, never splitting a surrogate pair.
 [[nodiscard]] std::wstring_view firstCharacters(std::wstring_view text, std::size_t characters);

@@ -4,6 +4,7 @@
 #include "win/colour_ref.hpp"
 #include "win/control_ids.hpp"
 #include "win/korvala_window.hpp"
+#include "win/wide_text.hpp"
 
 #include <new>
 #include <string>
@@ -147,9 +148,7 @@ void KorvalaWindow::drawButton(const DRAWITEMSTRUCT& item) const {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = windowText(item.hwndItem);
     RECT textArea = face;
     if (pressed) {
         OffsetRect(&textArea, 1, 1);

@@ -196,10 +196,6 @@ void checkGeometry(const Korvala& korvala, int dpi) {
     expect(std::abs((frame.left + frame.right) - (work.left + work.right)) <= 1 &&
                std::abs((frame.top + frame.bottom) - (work.top + work.bottom)) <= 1,
            "the window is centred on its monitor");
-    const auto inFrame = [](const layout::TwipRect& row) {
-        return layout::TwipRect{layout::kFrame.left + row.left, layout::kFrame.top + row.top,
-                                row.width, row.height};
-    };
     const std::vector<std::pair<int, layout::TwipRect>> controls{
         {id::kTitle, layout::kTitle},
         {id::kGivenCaption, layout::kGivenCaption},
@@ -216,11 +212,11 @@ void checkGeometry(const Korvala& korvala, int dpi) {
     }
     for (int row = 0; row < 5; ++row) {
         const auto index = static_cast<std::size_t>(row);
-        expect(standsAt(korvala.window, korvala.checks.at(index), inFrame(layout::checkBoxRow(row)),
-                        dpi),
+        expect(standsAt(korvala.window, korvala.checks.at(index),
+                        layout::inFrame(layout::checkBoxRow(row)), dpi),
                "Check1(" + std::to_string(row) + ") stands where the layout puts it");
-        expect(standsAt(korvala.window, korvala.boxes.at(index), inFrame(layout::valueBoxRow(row)),
-                        dpi),
+        expect(standsAt(korvala.window, korvala.boxes.at(index),
+                        layout::inFrame(layout::valueBoxRow(row)), dpi),
                "Text2(" + std::to_string(row) + ") stands where the layout puts it");
     }
 }
