@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <string>
 
 namespace korvala::ui {
@@ -55,6 +56,10 @@ void KorvalaWindow::setValueText(std::size_t row, std::string_view text,
     box->setToolTip(toQString(fullValue));
 }
 
+void KorvalaWindow::dropFullValue(std::size_t row) {
+    valueBoxes_.at(row)->setToolTip(QString());
+}
+
 void KorvalaWindow::setTypingLimit(std::size_t row, std::size_t characters) {
     valueBoxes_.at(row)->setMaxLength(static_cast<int>(characters));
 }
@@ -79,8 +84,9 @@ int KorvalaWindow::listIndex() const {
     return problemList_->currentRow();
 }
 
-// The list's currentRowChanged signal delivers List1_Click before this returns.
+// The list's signals follow the user only: the form runs List1_Click itself after selecting.
 void KorvalaWindow::setListIndex(int position) {
+    const QSignalBlocker quiet(problemList_);
     problemList_->setCurrentRow(position);
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/quantity.hpp"
+#include "form/control_table.hpp"
 #include "form/form_controls.hpp"
 #include "form/korvala_form.hpp"
 #include "runtime/number_settings.hpp"
@@ -41,10 +42,13 @@ public:
 
 private:
     void buildControls();
+    [[nodiscard]] QWidget* makeControl(const form::ControlSpec& spec, QWidget* parent);
+    [[nodiscard]] QWidget* widgetOf(const form::ControlName& name) const;
     void connectEvents();
 
     [[nodiscard]] std::string valueText(std::size_t row) const override;
     void setValueText(std::size_t row, std::string_view text, std::string_view fullValue) override;
+    void dropFullValue(std::size_t row) override;
     void setTypingLimit(std::size_t row, std::size_t characters) override;
     void setLocked(std::size_t row, bool locked) override;
     [[nodiscard]] bool isChecked(std::size_t row) const override;

@@ -1,9 +1,8 @@
 #include "win/korvala_window.hpp"
 
-#include "calc/problem_type.hpp"
 #include "form/content.hpp"
+#include "form/control_table.hpp"
 #include "form/layout.hpp"
-#include "form/words.hpp"
 #include "runtime/regional_settings.hpp"
 #include "win/colour_ref.hpp"
 #include "win/control_ids.hpp"
@@ -66,10 +65,12 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 KorvalaWindow::KorvalaWindow(HINSTANCE instance)
     : instance_(instance), dpi_(kDefaultDpi), windowBrush_(brushOf(content::kWindowBackground)),
-      labelBrush_(brushOf(content::kLabelBackground)),
-      checkBoxBrush_(brushOf(content::kCheckBoxBackground)),
-      buttonBrushes_{brushOf(content::kCalculateFace), brushOf(content::kClearFace)},
       form_(*this, runtime::userNumberSettings) {
+    for (std::size_t position = 0; position < form::kControlCount; ++position) {
+        if (const auto& background = form::controlTable().at(position).background) {
+            brushes_.at(position) = brushOf(*background);
+        }
+    }
     registerWindowClass(instance, windowProcedure);
     registerPictureBoxClass(instance);
     const std::wstring caption = toWide(content::caption());
@@ -91,9 +92,11 @@ KorvalaWindow::~KorvalaWindow() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
-    for (const HBRUSH brush :
-         {windowBrush_, labelBrush_, checkBoxBrush_, buttonBrushes_[0], buttonBrushes_[1]}) {
-        DeleteObject(brush);
+    DeleteObject(windowBrush_);
+    for (const HBRUSH brush : brushes_) {
+        if (brush != nullptr) {
+            DeleteObject(brush);
+        }
     }
     if (font_ != nullptr) {
         DeleteObject(font_);
@@ -124,47 +127,78 @@ HWND KorvalaWindow::createControl(const wchar_t* windowClass, const wchar_t* tex
                            nullptr);
 }
 
-// Creation order is the focus order (the statement, the value rows, the list, the two buttons,
-// the drawing) and, for controls that overlap, the drawing order: the frame comes after its
-// rows so that it is drawn beneath them.
+// Creation order is the table's, which is the focus order; the frame then goes beneath every
+// other control, so that it is drawn beneath the rows it holds.
 void KorvalaWindow::createControls() {
-    statement_ =
-        createControl(L"EDIT", toWide(content::taskStatement()).c_str(),
-                      WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                      WS_EX_CLIENTEDGE, control_id::kStatement);
-    SetWindowSubclass(statement_, tabLeavesStatement, 0, 0);
-    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-        const int offset = static_cast<int>(row);
-        const std::wstring letter = toWide(form::letterOf(calc::kQuantities.at(row)));
-        givenChecks_.at(row) =
-            createControl(L"BUTTON", letter.c_str(), WS_TABSTOP | WS_DISABLED | BS_CHECKBOX, 0,
-                          control_id::kGivenCheck + offset);
-        valueBoxes_.at(row) = createControl(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY,
-                                            WS_EX_CLIENTEDGE, control_id::kValueBox + offset);
+    for (std::size_t position = 0; position < form::kControlCount; ++position) {
+        controls_.at(position) = createControl(form::controlTable().at(position));
     }
-    problemList_ =
-        createControl(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                      WS_EX_CLIENTEDGE, control_id::kProblemList);
-    for (std::size_t position = 0; position < calc::kProblemTypeCount; ++position) {
-        const std::wstring entry =
-            toWide(form::listEntryOf(static_cast<calc::ProblemType>(position)));
-        SendMessageW(problemList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    }
-    buttons_[0] = createControl(L"BUTTON", toWide(content::kCalculateText).c_str(),
-                                WS_TABSTOP | BS_OWNERDRAW, 0, control_id::kButton);
-    buttons_[1] = createControl(L"BUTTON", toWide(content::kClearText).c_str(),
-                                WS_TABSTOP | BS_OWNERDRAW, 0, control_id::kButton + 1);
-    picture_ =
-        createControl(kPictureBoxClass, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, control_id::kPicture);
-    setPictureBoxBitmap(picture_, drawing_);
+    SetWindowPos(valueFrame_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetFocus(controlOf(form::firstFocus()));
+}
 
-    labels_[0] =
-        createControl(L"STATIC", toWide(content::kTitle).c_str(), SS_CENTER, 0, control_id::kTitle);
-    labels_[1] = createControl(L"STATIC", toWide(content::kGivenCaption).c_str(), SS_CENTER, 0,
-                               control_id::kGivenCaption);
-    valueFrame_ = createControl(L"BUTTON", toWide(content::kFrameCaption).c_str(),
-                                BS_GROUPBOX | WS_CLIPSIBLINGS, 0, control_id::kFrame);
-    SetFocus(statement_);
+HWND KorvalaWindow::createControl(const form::ControlSpec& spec) {
+    const std::wstring text = toWide(spec.text);
+    const int id = control_id::idOf(spec.name);
+    const auto row = static_cast<std::size_t>(spec.name.index);
+    switch (spec.kind) {
+    case form::ControlKind::StatementBox:
+        statement_ =
+            createControl(L"EDIT", text.c_str(),
+                          WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                          WS_EX_CLIENTEDGE, id);
+        SetWindowSubclass(statement_, tabLeavesStatement, 0, 0);
+        return statement_;
+    case form::ControlKind::Label:
+        labels_.at(row) = createControl(L"STATIC", text.c_str(), SS_CENTER, 0, id);
+        return labels_.at(row);
+    case form::ControlKind::Frame:
+        valueFrame_ = createControl(L"BUTTON", text.c_str(), BS_GROUPBOX | WS_CLIPSIBLINGS, 0, id);
+        return valueFrame_;
+    case form::ControlKind::CheckBox:
+        givenChecks_.at(row) =
+            createControl(L"BUTTON", text.c_str(), WS_TABSTOP | WS_DISABLED | BS_CHECKBOX, 0, id);
+        return givenChecks_.at(row);
+    case form::ControlKind::ValueBox:
+        valueBoxes_.at(row) = createControl(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY,
+                                            WS_EX_CLIENTEDGE, id);
+        return valueBoxes_.at(row);
+    case form::ControlKind::ListBox:
+        problemList_ = createControl(L"LISTBOX", L"",
+                                     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                     WS_EX_CLIENTEDGE, id);
+        for (const std::string_view entry : form::listEntries()) {
+            SendMessageW(problemList_, LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(toWide(entry).c_str()));
+        }
+        return problemList_;
+    case form::ControlKind::Button:
+        buttons_.at(row) = createControl(L"BUTTON", text.c_str(), WS_TABSTOP | BS_OWNERDRAW, 0, id);
+        return buttons_.at(row);
+    case form::ControlKind::PictureBox:
+        picture_ = createControl(kPictureBoxClass, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, id);
+        setPictureBoxBitmap(picture_, drawing_);
+        return picture_;
+    }
+    return nullptr;
+}
+
+HWND KorvalaWindow::controlOf(const form::ControlName& name) const {
+    for (std::size_t position = 0; position < form::kControlCount; ++position) {
+        if (form::controlTable().at(position).name == name) {
+            return controls_.at(position);
+        }
+    }
+    return nullptr;
+}
+
+std::optional<std::size_t> KorvalaWindow::positionOf(HWND control) const {
+    for (std::size_t position = 0; position < form::kControlCount; ++position) {
+        if (control != nullptr && controls_.at(position) == control) {
+            return position;
+        }
+    }
+    return std::nullopt;
 }
 
 // Each value box offers its full value as a tooltip while the pointer rests on it.
@@ -200,21 +234,15 @@ void KorvalaWindow::applyFont() {
     }
 }
 
+// Every control of the window is the window's child: the value rows are placed in the window's
+// own coordinates.
 void KorvalaWindow::placeControls() {
-    place(labels_[0], layout::kTitle, dpi_);
-    place(labels_[1], layout::kGivenCaption, dpi_);
-    place(problemList_, layout::kProblemList, dpi_);
-    place(valueFrame_, layout::kFrame, dpi_);
-    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-        place(givenChecks_.at(row), layout::inFrame(layout::checkBoxRow(static_cast<int>(row))),
-              dpi_);
-        place(valueBoxes_.at(row), layout::inFrame(layout::valueBoxRow(static_cast<int>(row))),
+    for (std::size_t position = 0; position < form::kControlCount; ++position) {
+        const form::ControlSpec& spec = form::controlTable().at(position);
+        place(controls_.at(position),
+              spec.container == form::Container::Frame ? layout::inFrame(spec.rect) : spec.rect,
               dpi_);
     }
-    place(buttons_[0], layout::kCalculateButton, dpi_);
-    place(buttons_[1], layout::kClearButton, dpi_);
-    place(picture_, layout::kPicture, dpi_);
-    place(statement_, layout::kStatement, dpi_);
 }
 
 std::string KorvalaWindow::valueText(std::size_t row) const {
@@ -252,6 +280,10 @@ void KorvalaWindow::setTooltip(HWND box, const wchar_t* text) {
     SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void KorvalaWindow::dropFullValue(std::size_t row) {
+    setTooltip(valueBoxes_.at(row), L"");
+}
+
 void KorvalaWindow::setTypingLimit(std::size_t row, std::size_t characters) {
     SendMessageW(valueBoxes_.at(row), EM_SETLIMITTEXT, characters, 0);
 }
@@ -277,14 +309,9 @@ int KorvalaWindow::listIndex() const {
     return selected == LB_ERR ? -1 : selected;
 }
 
-// A program's selection raises no notification in the list box, so the click event is
-// delivered here, as a user's selection delivers it.
+// A program's selection raises no notification in the list box.
 void KorvalaWindow::setListIndex(int position) {
-    if (position == listIndex()) {
-        return;
-    }
     SendMessageW(problemList_, LB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    form_.List1_Click(0);
 }
 
 // A message box owned by the window, which is disabled until the box is closed.

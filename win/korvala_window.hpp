@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/quantity.hpp"
+#include "form/control_table.hpp"
 #include "form/form_controls.hpp"
 #include "form/korvala_form.hpp"
 
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <commctrl.h>
+#include <optional>
 
 namespace korvala::win {
 
@@ -24,6 +26,10 @@ public:
     // (the drawing is decoded through it).
     explicit KorvalaWindow(HINSTANCE instance);
     ~KorvalaWindow() override;
+    KorvalaWindow(const KorvalaWindow&) = delete;
+    KorvalaWindow& operator=(const KorvalaWindow&) = delete;
+    KorvalaWindow(KorvalaWindow&&) = delete;
+    KorvalaWindow& operator=(KorvalaWindow&&) = delete;
 
     // Centres the window on its monitor's work area and shows it.
     void show(int showCommand);
@@ -40,6 +46,10 @@ private:
     void onDpiChanged(UINT dpi, const RECT& suggested);
 
     void createControls();
+    [[nodiscard]] HWND createControl(const form::ControlSpec& spec);
+    [[nodiscard]] HWND controlOf(const form::ControlName& name) const;
+    // The control's position in the form's control table.
+    [[nodiscard]] std::optional<std::size_t> positionOf(HWND control) const;
     void createTooltips();
     [[nodiscard]] TTTOOLINFOW toolOf(HWND box, const wchar_t* text) const;
     void setTooltip(HWND box, const wchar_t* text);
@@ -50,6 +60,7 @@ private:
 
     [[nodiscard]] std::string valueText(std::size_t row) const override;
     void setValueText(std::size_t row, std::string_view text, std::string_view fullValue) override;
+    void dropFullValue(std::size_t row) override;
     void setTypingLimit(std::size_t row, std::size_t characters) override;
     void setLocked(std::size_t row, bool locked) override;
     [[nodiscard]] bool isChecked(std::size_t row) const override;
@@ -61,6 +72,8 @@ private:
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
+    // In the order of the form's control table.
+    std::array<HWND, form::kControlCount> controls_{};
     std::array<HWND, 2> labels_{};
     HWND problemList_ = nullptr;
     HWND valueFrame_ = nullptr;
@@ -75,9 +88,9 @@ private:
     HFONT font_ = nullptr;
     HBITMAP drawing_ = nullptr;
     HBRUSH windowBrush_;
-    HBRUSH labelBrush_;
-    HBRUSH checkBoxBrush_;
-    std::array<HBRUSH, 2> buttonBrushes_;
+    // Each control's fixed background, in the order of the control table; none where the
+    // control keeps the system's colours.
+    std::array<HBRUSH, form::kControlCount> brushes_{};
     // Set while the program itself assigns a value box's text, so that the box's change
     // notification is told apart from the user's typing.
     bool assigningText_ = false;

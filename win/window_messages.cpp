@@ -1,6 +1,8 @@
 // The window's messages: the controls' notifications delivered to the form, the fixed colours
 // and the owner-drawn buttons painted, the resolution followed from monitor to monitor.
 #include "form/content.hpp"
+#include "form/control_table.hpp"
+#include "form/korvala_form.hpp"
 #include "win/colour_ref.hpp"
 #include "win/control_ids.hpp"
 #include "win/korvala_window.hpp"
@@ -91,60 +93,48 @@ void KorvalaWindow::onCommand(int id, int notification, HWND control) {
         return;
     }
     if (control == problemList_ && notification == LBN_SELCHANGE) {
-        form_.List1_Click(0);
+        form_.List1_Click(form::kProblemList);
     } else if (const int button = indexOf(buttons_, control);
                button >= 0 && notification == BN_CLICKED) {
         form_.Command1_Click(button);
     } else if (const int row = indexOf(valueBoxes_, control);
                row >= 0 && notification == EN_CHANGE && !assigningText_) {
-        // The full value no longer describes a box the user has edited.
-        setTooltip(control, L"");
+        form_.Text2_Change(row);
     }
 }
 
-// The dialog keys turn Return and Enter into IDOK whatever has the focus: in a value box they
-// calculate, on a button they press it.
+// The dialog keys turn Return and Enter into IDOK whatever has the focus; the form decides what
+// they do there.
 void KorvalaWindow::onReturnKey() {
-    const HWND focus = GetFocus();
-    if (const int button = indexOf(buttons_, focus); button >= 0) {
-        form_.Command1_Click(button);
-    } else if (indexOf(valueBoxes_, focus) >= 0) {
-        form_.Command1_Click(0);
+    if (const auto position = positionOf(GetFocus())) {
+        form_.ReturnPressed(form::controlTable().at(*position).name);
     }
 }
 
-// Labels, check boxes and the frame on their fixed colours with dark text; read-only boxes
-// (locked value boxes, the statement) keep the look of boxes one can type in.
+// Controls with a fixed background are painted on it, their text in the table's colour;
+// read-only boxes (locked value boxes, the statement) keep the look of boxes one can type in.
 LRESULT KorvalaWindow::controlColours(HDC context, HWND control) {
-    HBRUSH brush = nullptr;
-    COLORREF background = 0;
-    if (indexOf(labels_, control) >= 0) {
-        brush = labelBrush_;
-        background = toColorRef(content::kLabelBackground);
-    } else if (indexOf(givenChecks_, control) >= 0) {
-        brush = checkBoxBrush_;
-        background = toColorRef(content::kCheckBoxBackground);
-    } else if (control == valueFrame_) {
-        brush = windowBrush_;
-        background = toColorRef(content::kWindowBackground);
-    } else {
+    const auto position = positionOf(control);
+    const form::ControlSpec* spec = position ? &form::controlTable().at(*position) : nullptr;
+    if (spec == nullptr || !spec->background || !spec->textColour) {
         SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(context, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
-    SetTextColor(context, toColorRef(content::kTextOnFixedBackground));
-    SetBkColor(context, background);
-    return reinterpret_cast<LRESULT>(brush);
+    SetTextColor(context, toColorRef(*spec->textColour));
+    SetBkColor(context, toColorRef(*spec->background));
+    return reinterpret_cast<LRESULT>(brushes_.at(*position));
 }
 
 // The buttons in their face colours, raised, sunk while pressed, with a focus rectangle.
 void KorvalaWindow::drawButton(const DRAWITEMSTRUCT& item) const {
-    const int button = indexOf(buttons_, item.hwndItem);
-    if (button < 0) {
+    const auto position = positionOf(item.hwndItem);
+    if (!position || brushes_.at(*position) == nullptr) {
         return;
     }
+    const form::ControlSpec& spec = form::controlTable().at(*position);
     RECT face = item.rcItem;
-    FillRect(item.hDC, &face, buttonBrushes_.at(static_cast<std::size_t>(button)));
+    FillRect(item.hDC, &face, brushes_.at(*position));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
@@ -154,7 +144,7 @@ void KorvalaWindow::drawButton(const DRAWITEMSTRUCT& item) const {
         OffsetRect(&textArea, 1, 1);
     }
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, toColorRef(content::kTextOnFixedBackground));
+    SetTextColor(item.hDC, toColorRef(spec.textColour.value_or(content::kTextOnFixedBackground)));
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textArea,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if ((item.itemState & ODS_FOCUS) != 0) {

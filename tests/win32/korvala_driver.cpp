@@ -5,6 +5,7 @@
 // check and a closing count. With --picture it also saves the window after the first worked
 // example; --dpi tells the resolution the system has been set to (96 otherwise).
 #include "form/content.hpp"
+#include "form/control_table.hpp"
 #include "form/layout.hpp"
 #include "form/words.hpp"
 #include "remote_controls.hpp"
@@ -140,28 +141,22 @@ void typeGiven(const Korvala& korvala, const test::Texts& typed) {
 
 void checkStartUp(const Korvala& korvala) {
     expectText(drive::utf8TextOf(korvala.window), content::caption(), "caption");
-    expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::kTitle)),
-               std::string(content::kTitle), "Label1(0)");
-    expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::kGivenCaption)),
-               std::string(content::kGivenCaption), "Label1(1)");
-    expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::kFrame)),
-               std::string(content::kFrameCaption), "Frame1");
-    expectText(drive::utf8TextOf(korvala.buttons[0]), std::string(content::kCalculateText),
-               "Command1(0)");
-    expectText(drive::utf8TextOf(korvala.buttons[1]), std::string(content::kClearText),
-               "Command1(1)");
-    expectText(drive::utf8TextOf(korvala.statement), content::taskStatement(), "Text1(0)");
+    for (const form::ControlSpec& spec : form::controlTable()) {
+        expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::idOf(spec.name))), spec.text,
+                   spec.objectName());
+    }
     expect(SendMessageW(korvala.list, LB_GETCOUNT, 0, 0) == 9, "nine problem types");
-    for (int position = 0; position < 9; ++position) {
-        expectText(drive::listEntry(korvala.list, position),
-                   std::string(form::listEntryOf(static_cast<calc::ProblemType>(position))),
-                   "list entry " + std::to_string(position));
+    const std::vector<std::string_view> entries = form::listEntries();
+    for (std::size_t position = 0; position < entries.size(); ++position) {
+        expectText(drive::listEntry(korvala.list, static_cast<int>(position)),
+                   std::string(entries.at(position)), "list entry " + std::to_string(position));
     }
     expect(SendMessageW(korvala.list, LB_GETCURSEL, 0, 0) == 0, "\"R H\" selected at start");
     expect(korvala.shown() == test::Texts{}, "value boxes empty at start");
     expectRowsFor(korvala, calc::ProblemType::RH, "start");
-    expect(drive::focusedControl(korvala.window) == korvala.statement,
-           "the statement has the focus at start");
+    expect(drive::focusedControl(korvala.window) ==
+               GetDlgItem(korvala.window, id::idOf(form::firstFocus())),
+           "the first control of the focus order has the focus at start");
 }
 
 bool standsAt(HWND window, HWND control, const form::layout::TwipRect& twips, int dpi) {
@@ -196,28 +191,12 @@ void checkGeometry(const Korvala& korvala, int dpi) {
     expect(std::abs((frame.left + frame.right) - (work.left + work.right)) <= 1 &&
                std::abs((frame.top + frame.bottom) - (work.top + work.bottom)) <= 1,
            "the window is centred on its monitor");
-    const std::vector<std::pair<int, layout::TwipRect>> controls{
-        {id::kTitle, layout::kTitle},
-        {id::kGivenCaption, layout::kGivenCaption},
-        {id::kProblemList, layout::kProblemList},
-        {id::kFrame, layout::kFrame},
-        {id::kButton, layout::kCalculateButton},
-        {id::kButton + 1, layout::kClearButton},
-        {id::kPicture, layout::kPicture},
-        {id::kStatement, layout::kStatement},
-    };
-    for (const auto& [control, twips] : controls) {
-        expect(standsAt(korvala.window, GetDlgItem(korvala.window, control), twips, dpi),
-               "control " + std::to_string(control) + " stands where the layout puts it");
-    }
-    for (int row = 0; row < 5; ++row) {
-        const auto index = static_cast<std::size_t>(row);
-        expect(standsAt(korvala.window, korvala.checks.at(index),
-                        layout::inFrame(layout::checkBoxRow(row)), dpi),
-               "Check1(" + std::to_string(row) + ") stands where the layout puts it");
-        expect(standsAt(korvala.window, korvala.boxes.at(index),
-                        layout::inFrame(layout::valueBoxRow(row)), dpi),
-               "Text2(" + std::to_string(row) + ") stands where the layout puts it");
+    for (const form::ControlSpec& spec : form::controlTable()) {
+        const layout::TwipRect twips =
+            spec.container == form::Container::Frame ? layout::inFrame(spec.rect) : spec.rect;
+        expect(
+            standsAt(korvala.window, GetDlgItem(korvala.window, id::idOf(spec.name)), twips, dpi),
+            spec.objectName() + " stands where the layout puts it");
     }
 }
 
@@ -313,11 +292,12 @@ void checkClearAndLimits(const Korvala& korvala) {
 
 // Tab walks the design's focus order; Return on a focused button presses it.
 void checkFocusOrder(const Korvala& korvala) {
-    const std::vector<HWND> order{korvala.statement, korvala.boxes[0],   korvala.boxes[1],
-                                  korvala.boxes[2],  korvala.boxes[3],   korvala.boxes[4],
-                                  korvala.list,      korvala.buttons[0], korvala.buttons[1],
-                                  korvala.picture,   korvala.statement};
-    drive::clickOn(korvala.statement, korvala.statement);
+    std::vector<HWND> order;
+    for (const form::ControlName& control : form::focusCycle()) {
+        order.push_back(GetDlgItem(korvala.window, id::idOf(control)));
+    }
+    order.push_back(order.front());
+    drive::clickOn(korvala.statement, order.front());
     for (std::size_t step = 1; step < order.size(); ++step) {
         drive::pressKey(korvala.statement, drive::focusedControl(korvala.window), VK_TAB);
         expect(drive::focusedControl(korvala.window) == order.at(step),
