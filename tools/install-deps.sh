@@ -9,7 +9,7 @@ window=(qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 qt6-translati
 # The resource tools (icons as SVG) and the start-up benchmark's window waiter (xcb) build with
 # the tests.
 tools=(qt6-svg-dev libxcb1-dev)
-ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format desktop-file-utils appstream
+ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format clang-tidy desktop-file-utils appstream
     build-essential debhelper dpkg-dev lintian
     g++-mingw-w64-x86-64 googletest wine64 xvfb xauth
     # 32-bit Windows programs run in Wine's i386 half, which draws through 32-bit X libraries.

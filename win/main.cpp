@@ -7,6 +7,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+// The system's headers name the parameters in their own style.
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
     INITCOMMONCONTROLSEX controls{};

@@ -9,7 +9,7 @@ void paint(HWND box) {
     const HDC target = BeginPaint(box, &paint);
     RECT client{};
     GetClientRect(box, &client);
-    const auto bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    auto* const bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrW(box, GWLP_USERDATA));
     BITMAP size{};
     if (bitmap != nullptr && GetObjectW(bitmap, sizeof(size), &size) != 0) {
         const HDC source = CreateCompatibleDC(target);
