@@ -1,5 +1,7 @@
 // Holds the WebAssembly korvala-calc against the native one: the same random requests under
-// several settings must give the same answers, byte for byte, and the same exit status.
+// several settings must give the same answers, byte for byte, and the same exit status; so must
+// a full disk and a folder for input; and each answer must come before the next request is
+// sent. (Node.js makes closed standard streams /dev/null, so those cases cannot be compared.)
 //   node calc_matches_native.js NATIVE_CALC COUNT SEED -- NODE [NODE_OPTIONS...] WASM_CALC
 "use strict";
 
@@ -64,5 +66,60 @@ for (const options of settings) {
     const answers = native.stdout.split("\n").length - 1;
     console.log(`${answers} answers alike with ${label} (exit status ${native.status})`);
 }
-console.log(`${settings.length - failed} passed, ${failed} failed`);
-process.exit(failed === 0 ? 0 : 1);
+let passed = settings.length - failed;
+function check(alike, what) {
+    if (alike) {
+        passed++;
+    } else {
+        failed++;
+    }
+    console.log(`${alike ? "alike" : "DIFFERENT"}: ${what}`);
+}
+
+const requestFile = fs.mkdtempSync(require("os").tmpdir() + "/korvala-web-") + "/requests.jsonl";
+fs.writeFileSync(requestFile, input);
+const streamCases = [
+    ["answers to a full disk", () => [fs.openSync(requestFile, "r"), fs.openSync("/dev/full", "w")]],
+    ["a folder for input", () => [fs.openSync("/", "r"), "pipe"]],
+];
+for (const [what, streams] of streamCases) {
+    const statusOf = (command) =>
+        spawnSync(command[0], [...command.slice(1), "--decimal", "."],
+                  { stdio: [...streams(), "pipe"] }).status;
+    const native = statusOf([nativeCalc]);
+    const wasm = statusOf(wasmCommand);
+    check(native === wasm, `${what}: exit status ${wasm}, the native one ${native}`);
+}
+fs.rmSync(requestFile.replace(/\/[^/]*$/, ""), { recursive: true });
+
+// One request at a time, the next sent only when the answer to the last has come.
+const chosen = requestLines.filter((line) => line.startsWith("{")).slice(0, 20);
+const child = require("child_process").spawn(wasmCommand[0],
+                                             [...wasmCommand.slice(1), "--decimal", "."]);
+let received = "";
+let sent = 0;
+const timer = setTimeout(() => {
+    check(false, `answered line by line: no answer to request ${sent} within 20 s`);
+    child.kill();
+}, 20000);
+child.stdout.setEncoding("utf8");
+child.stdout.on("data", (data) => {
+    received += data;
+    if (received.split("\n").length - 1 === sent) {
+        if (sent === chosen.length) {
+            child.stdin.end();
+        } else {
+            child.stdin.write(chosen[sent++] + "\n");
+        }
+    }
+});
+child.on("exit", () => {
+    clearTimeout(timer);
+    const nativeAnswers = spawnSync(nativeCalc, ["--decimal", "."],
+                                    { input: chosen.join("\n") + "\n", encoding: "utf8" }).stdout;
+    check(received === nativeAnswers && sent === chosen.length,
+          `answered line by line (${sent} requests)`);
+    console.log(`${passed} passed, ${failed} failed`);
+    process.exitCode = failed === 0 ? 0 : 1;
+});
+child.stdin.write(chosen[sent++] + "\n");
