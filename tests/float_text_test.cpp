@@ -221,7 +221,8 @@ TEST(FloatTextWrite, FailsOnlyForABufferTooSmall) {
 }
 
 #if !defined(KORVALA_NO_STANDARD_FLOAT_TEXT) && !defined(_WIN32)
-// A small generator of our own, so that every platform draws the same numbers.
+// A small generator of our own, each draw sequenced, so that every compiler draws the same
+// numbers.
 class Draw {
 public:
     std::uint64_t next() {
@@ -244,14 +245,19 @@ public:
         switch (below(4)) {
         case 0:
             return anyDouble();
-        case 1:
-            return std::ldexp(static_cast<double>(next() >> 11), static_cast<int>(below(120)) - 80);
-        case 2:
-            return std::ldexp(static_cast<double>(next() >> 11) * 0x1p-53,
-                              static_cast<int>(below(2100)) - 1075);
-        default:
+        case 1: {
+            const auto significand = static_cast<double>(next() >> 11);
+            return std::ldexp(significand, static_cast<int>(below(120)) - 80);
+        }
+        case 2: {
+            const double fraction = static_cast<double>(next() >> 11) * 0x1p-53;
+            return std::ldexp(fraction, static_cast<int>(below(2100)) - 1075);
+        }
+        default: {
             // Exact halves at some decimal place: ties.
-            return static_cast<double>(next() % 100000) / static_cast<double>(1U << below(12));
+            const auto numerator = static_cast<double>(next() % 100000);
+            return numerator / static_cast<double>(1U << below(12));
+        }
         }
     }
 
@@ -303,8 +309,8 @@ std::string someDecimalText(Draw& draw) {
         std::string text(buffer.data(), result.length);
         if (draw.below(2) == 0 && text.find('e') != std::string::npos) {
             text.resize(text.find('e'));
-            text += std::to_string(draw.below(10)) + "e" +
-                    std::to_string(static_cast<int>(draw.below(700)) - 350);
+            text += std::to_string(draw.below(10));
+            text += "e" + std::to_string(static_cast<int>(draw.below(700)) - 350);
         }
         return text;
     }
@@ -316,7 +322,8 @@ std::string someDecimalText(Draw& draw) {
         return text;
     }
     default: {
-        std::string text = std::to_string(draw.below(10)) + randomText(draw, "0123456789");
+        std::string text = std::to_string(draw.below(10));
+        text += randomText(draw, "0123456789");
         text += "." + randomText(draw, "0123456789");
         text += draw.below(2) == 0 ? "e-3" : "e3";
         text += std::to_string(draw.below(30));
@@ -330,7 +337,8 @@ std::string someHexText(Draw& draw) {
         return randomText(draw, "0123456789abcdefABCDEF.pP+-x");
     }
     std::string text = randomText(draw, "0123456789abcdefABCDEF");
-    text += std::string(draw.below(300), draw.below(2) == 0 ? '0' : 'f');
+    const std::size_t padding = draw.below(300);
+    text += std::string(padding, draw.below(2) == 0 ? '0' : 'f');
     if (draw.below(2) == 0) {
         text += "p" + std::to_string(static_cast<int>(draw.below(2400)) - 1200);
     }
