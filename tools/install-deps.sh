@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: tools/install-deps.sh run|test|ci|bench
+# Usage: tools/install-deps.sh run|test|ci|bench|web
 set -euo pipefail
 
 build=(cmake ninja-build g++)
@@ -17,14 +17,18 @@ ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format clang-tidy des
     libxinerama1:i386 libfreetype6:i386 libfontconfig1:i386)
 # The start-up benchmark opens both windows on a virtual display.
 bench=(libbenchmark-dev libxcb1-dev xvfb xdotool)
+# The WebAssembly build (Emscripten, GoogleTest's sources, the JSON header) and Node.js, which
+# runs its tests; they compare korvala-calc with the native one, which the test set builds.
+web=(emscripten nodejs googletest nlohmann-json3-dev)
 
 case "${1:-}" in
 run) wanted=("${build[@]}" nlohmann-json3-dev "${window[@]}") ;;
 test) wanted=("${build[@]}" "${core_tests[@]}" "${window[@]}" "${tools[@]}") ;;
-ci) wanted=("${build[@]}" "${core_tests[@]}" "${window[@]}" "${tools[@]}" "${ci_only[@]}") ;;
+ci) wanted=("${build[@]}" "${core_tests[@]}" "${window[@]}" "${tools[@]}" "${ci_only[@]}" "${web[@]}") ;;
 bench) wanted=("${build[@]}" nlohmann-json3-dev "${window[@]}" "${bench[@]}") ;;
+web) wanted=("${build[@]}" "${web[@]}") ;;
 *)
-    echo "usage: $0 run|test|ci|bench" >&2
+    echo "usage: $0 run|test|ci|bench|web" >&2
     exit 2
     ;;
 esac
