@@ -1,7 +1,8 @@
 // What the window's behaviour needs of its controls, so that the behaviour is written once for
-// every face that realises the window (the Qt window, the tests' controls in memory). Rows are
-// quantity indices (0 R to 4 V). The window's state lives in the controls: the behaviour keeps
-// none and reads it back from them every time.
+// every face that realises the window (the Qt, Win32 and web windows, the tests' controls in
+// memory). Rows are quantity indices (0 R to 4 V). The window's state lives in the controls: the
+// behaviour keeps none and reads it back from them every time. A face raises no event of its own
+// for a change the behaviour makes: the behaviour runs whatever such a change sets off itself.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +26,8 @@ public:
     [[nodiscard]] virtual std::string valueText(std::size_t row) const = 0;
     virtual void setValueText(std::size_t row, std::string_view text,
                               std::string_view fullValue) = 0;
+    // The box keeps its text and offers no full value.
+    virtual void dropFullValue(std::size_t row) = 0;
     virtual void setTypingLimit(std::size_t row, std::size_t characters) = 0;
     // A locked box shows its text and accepts no typing.
     virtual void setLocked(std::size_t row, bool locked) = 0;
@@ -34,8 +37,7 @@ public:
     virtual void setChecked(std::size_t row, bool checked) = 0;
     virtual void setCheckEnabled(std::size_t row, bool enabled) = 0;
 
-    // List1(0): the selected position, -1 for none. Selecting raises the list's click event,
-    // which the face delivers (List1_Click) before setListIndex() returns.
+    // List1(0): the selected position, -1 for none. Selecting here raises no click event.
     [[nodiscard]] virtual int listIndex() const = 0;
     virtual void setListIndex(int position) = 0;
 

@@ -13,8 +13,9 @@ namespace korvala::form {
 
 namespace {
 
-constexpr int kCalculateButton = 0;
-constexpr int kClearButton = 1;
+bool isValueRow(int index) {
+    return index >= 0 && index < static_cast<int>(calc::kQuantityCount);
+}
 
 } // namespace
 
@@ -27,7 +28,9 @@ void KorvalaForm::Form_Load() {
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         controls_.setTypingLimit(row, kValueBoxWidth);
     }
+    // Selecting sets off the list's click event, which applies "R H" before start-up goes on.
     controls_.setListIndex(0);
+    List1_Click(kProblemList);
     // Repeats what selecting "R H" has just applied.
     controls_.setChecked(0, true);
     controls_.setLocked(0, false);
@@ -36,7 +39,7 @@ void KorvalaForm::Form_Load() {
 }
 
 void KorvalaForm::List1_Click(int index) {
-    if (index == 0) {
+    if (index == kProblemList) {
         SelectProblemType();
     }
 }
@@ -46,6 +49,20 @@ void KorvalaForm::Command1_Click(int index) {
         SolveCylinder();
     } else if (index == kClearButton) {
         ClearValues();
+    }
+}
+
+void KorvalaForm::Text2_Change(int index) {
+    if (isValueRow(index)) {
+        controls_.dropFullValue(static_cast<std::size_t>(index));
+    }
+}
+
+void KorvalaForm::ReturnPressed(const ControlName& focused) {
+    if (focused.array == ControlArray::Text2 && isValueRow(focused.index)) {
+        Command1_Click(kCalculateButton);
+    } else if (focused.array == ControlArray::Command1) {
+        Command1_Click(focused.index);
     }
 }
 

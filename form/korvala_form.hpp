@@ -1,11 +1,12 @@
 // The window's behaviour, with the names it was designed with: start-up (Form_Load), the list's
 // and the buttons' click events (List1_Click, Command1_Click) and the procedures they run
-// (SelectProblemType, SolveCylinder, ClearValues). It acts on the controls through FormControls
-// only and keeps no state of its own. A run-time error of the calculation is presented and
-// changes nothing; the user can correct a value and press again. Nothing here throws but
-// std::bad_alloc.
+// (SelectProblemType, SolveCylinder, ClearValues), and the window's keyboard and editing rules
+// (Text2_Change, ReturnPressed). It acts on the controls through FormControls only and keeps no
+// state of its own. A run-time error of the calculation is presented and changes nothing; the
+// user can correct a value and press again. Nothing here throws but std::bad_alloc.
 #pragma once
 
+#include "form/control_table.hpp"
 #include "form/form_controls.hpp"
 #include "runtime/number_settings.hpp"
 
@@ -13,18 +14,29 @@
 
 namespace korvala::form {
 
+// The control-array indices the faces pass with the events.
+inline constexpr int kCalculateButton = 0; // Command1(0), "Изчисли"
+inline constexpr int kClearButton = 1;     // Command1(1), "Изчисти"
+inline constexpr int kProblemList = 0;     // List1(0)
+
 class KorvalaForm {
 public:
     // numberSettings is asked at every calculation, so that a change of the regional settings
     // while the program runs is followed.
     KorvalaForm(FormControls& controls, std::function<runtime::NumberSettings()> numberSettings);
 
-    // Start-up: empties the values, limits the boxes to seven characters, selects "R H".
+    // Start-up: empties the values, limits the boxes to seven characters, selects "R H" and runs
+    // the list's click event for it.
     void Form_Load();
-    // The list's selection changed; index is the list's control-array index.
+    // The user changed the list's selection; index is the list's control-array index.
     void List1_Click(int index);
-    // A button was pressed: 0 calculates, 1 clears.
+    // A button was pressed: kCalculateButton calculates, kClearButton clears.
     void Command1_Click(int index);
+    // The user edited the text of Text2(index): the full value it offered no longer describes it.
+    void Text2_Change(int index);
+    // Return or Enter was pressed while `focused` had the focus: in a value box it calculates, on
+    // a button it presses that button; elsewhere it does nothing.
+    void ReturnPressed(const ControlName& focused);
 
     // Empties and locks every value row, then checks and unlocks the selected pair.
     void SelectProblemType();

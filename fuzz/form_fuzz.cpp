@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const auto row = data.ConsumeIntegralInRange<std::size_t>(0, calc::kQuantityCount - 1);
         switch (data.ConsumeIntegralInRange(0, 4)) {
         case 0:
-            controls.setListIndex(data.ConsumeIntegralInRange<int>(0, calc::kProblemTypeCount - 1));
+            controls.choose(data.ConsumeIntegralInRange<int>(0, calc::kProblemTypeCount - 1));
             break;
         case 1:
             controls.type(row, data.ConsumeRandomLengthString(kLongestTyping));

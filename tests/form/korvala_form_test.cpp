@@ -1,6 +1,7 @@
 // The window's behaviour on controls in memory: start-up, change of type, the worked examples,
 // declines, run-time errors and clearing.
 #include "calc/problem_type.hpp"
+#include "form/control_table.hpp"
 #include "form/korvala_form.hpp"
 #include "form/layout.hpp"
 #include "form/words.hpp"
@@ -9,6 +10,10 @@
 #include "worked_examples.hpp"
 
 #include <gtest/gtest.h>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace korvala::form {
 namespace {
@@ -24,7 +29,7 @@ protected:
 
     // As the user does it: pick the type in the list, type into the boxes that take typing.
     void enter(calc::ProblemType type, const test::Texts& typed) {
-        controls_.setListIndex(static_cast<int>(type));
+        controls_.choose(static_cast<int>(type));
         for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
             controls_.erase(row);
             controls_.type(row, typed.at(row));
@@ -60,8 +65,8 @@ TEST_F(Form, ChoosingATypeEmptiesTheRowsAndSwitchesThePair) {
         const auto& before = examples.at((i + examples.size() - 1) % examples.size());
         const auto& example = examples.at(i);
         enter(before.type, before.typed);
-        form_.Command1_Click(0);
-        controls_.setListIndex(static_cast<int>(example.type));
+        form_.Command1_Click(kCalculateButton);
+        controls_.choose(static_cast<int>(example.type));
         expectPairApplied(controls_.rows(), example.type);
         EXPECT_EQ(texts(), test::Texts{});
         EXPECT_EQ(controls_.rows().fullValues, test::Texts{});
@@ -70,12 +75,12 @@ TEST_F(Form, ChoosingATypeEmptiesTheRowsAndSwitchesThePair) {
 
 TEST_F(Form, ClearEmptiesTheValuesAndKeepsThePair) {
     enter(calc::ProblemType::HV, {"", "1", "", "", "1"});
-    form_.Command1_Click(0);
-    form_.Command1_Click(1);
+    form_.Command1_Click(kCalculateButton);
+    form_.Command1_Click(kClearButton);
     expectPairApplied(controls_.rows(), calc::ProblemType::HV);
     EXPECT_EQ(texts(), test::Texts{});
     const RowsState cleared = controls_.rows();
-    form_.Command1_Click(0);
+    form_.Command1_Click(kCalculateButton);
     EXPECT_EQ(controls_.rows(), cleared);
 }
 
@@ -85,14 +90,45 @@ TEST_F(Form, OnlyIndexZeroOfTheListAndTwoButtonsAct) {
     form_.List1_Click(1);
     form_.Command1_Click(2);
     form_.Command1_Click(-1);
+    form_.Text2_Change(5);
+    form_.Text2_Change(-1);
     EXPECT_EQ(controls_.rows(), before);
+}
+
+TEST_F(Form, EditingAValueDropsOnlyItsOwnFullValue) {
+    enter(calc::ProblemType::RH, {"1", "1", "", "", ""});
+    form_.Command1_Click(kCalculateButton);
+    controls_.erase(1);
+    controls_.type(1, "5");
+    const RowsState rows = controls_.rows();
+    EXPECT_EQ(rows.texts.at(1), "5");
+    EXPECT_EQ(rows.fullValues.at(1), "");
+    EXPECT_EQ(rows.fullValues.at(0), "1.0000000");
+}
+
+// Return calculates in a value box, locked ones included, presses a focused button, and does
+// nothing anywhere else.
+TEST_F(Form, ReturnActsWhereTheFocusIs) {
+    const test::WorkedExample& example = test::workedExamples().front();
+    for (const ControlSpec& spec : controlTable()) {
+        form_.Command1_Click(kClearButton);
+        enter(example.type, example.typed);
+        form_.ReturnPressed(spec.name);
+        const bool calculates =
+            spec.kind == ControlKind::ValueBox || spec.name == ControlName{ControlArray::Command1, 0};
+        const bool clears = spec.name == ControlName{ControlArray::Command1, kClearButton};
+        const test::Texts expected = calculates ? example.shown
+                                     : clears   ? test::Texts{}
+                                                : example.typed;
+        EXPECT_EQ(texts(), expected) << spec.objectName();
+    }
 }
 
 class FormWorkedExamples : public Form, public testing::WithParamInterface<test::WorkedExample> {};
 
 TEST_P(FormWorkedExamples, ShowTheCylinderAndOfferTheFullValues) {
     enter(GetParam().type, GetParam().typed);
-    form_.Command1_Click(0);
+    form_.Command1_Click(kCalculateButton);
     EXPECT_EQ(texts(), GetParam().shown);
     EXPECT_EQ(controls_.rows().fullValues, GetParam().texts);
     expectPairApplied(controls_.rows(), GetParam().type);
@@ -106,7 +142,7 @@ class FormErrors : public Form, public testing::WithParamInterface<test::ErrorEx
 TEST_P(FormErrors, AreShownAndChangeNothing) {
     enter(GetParam().type, GetParam().typed);
     const RowsState before = controls_.rows();
-    form_.Command1_Click(0);
+    form_.Command1_Click(kCalculateButton);
     const int number = static_cast<int>(GetParam().error);
     EXPECT_EQ(controls_.errors(), (std::vector<test::PresentedError>{
                                       {number, std::string(errorText(GetParam().error))}}));
@@ -115,7 +151,7 @@ TEST_P(FormErrors, AreShownAndChangeNothing) {
     // The user corrects the values and tries again.
     const auto& example = test::workedExamples().at(static_cast<std::size_t>(GetParam().type));
     enter(example.type, example.typed);
-    form_.Command1_Click(0);
+    form_.Command1_Click(kCalculateButton);
     EXPECT_EQ(texts(), example.shown);
     EXPECT_EQ(controls_.errors().size(), 1U);
 }
@@ -130,12 +166,41 @@ class FormDeclines : public Form, public testing::WithParamInterface<const char*
 TEST_P(FormDeclines, WhenAGivenValueIsNotPositive) {
     enter(calc::ProblemType::RH, {GetParam(), "1", "", "", ""});
     const RowsState before = controls_.rows();
-    form_.Command1_Click(0);
+    form_.Command1_Click(kCalculateButton);
     EXPECT_EQ(controls_.rows(), before);
     EXPECT_TRUE(controls_.errors().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(NotPositive, FormDeclines, testing::Values("0", "-1", "abc", ""));
+
+// The table holds each designed control once, the value rows inside their frame and everything
+// inside the window, and runs in the design's focus order.
+TEST(ControlTable, DescribesTheWindowInFocusOrder) {
+    std::vector<std::string> names;
+    for (const ControlSpec& spec : controlTable()) {
+        names.push_back(spec.objectName());
+        const layout::TwipRect bounds =
+            spec.container == Container::Frame ? layout::TwipRect{0, 0, layout::kFrame.width,
+                                                                  layout::kFrame.height}
+                                               : layout::kClientArea;
+        EXPECT_GE(spec.rect.left, bounds.left) << names.back();
+        EXPECT_GE(spec.rect.top, bounds.top) << names.back();
+        EXPECT_LE(spec.rect.left + spec.rect.width, bounds.width) << names.back();
+        EXPECT_LE(spec.rect.top + spec.rect.height, bounds.height) << names.back();
+        EXPECT_EQ(specOf(spec.name).objectName(), names.back());
+        EXPECT_EQ(spec.background.has_value(), spec.textColour.has_value()) << names.back();
+    }
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), kControlCount);
+    std::vector<std::string> visited;
+    for (const ControlName& control : focusCycle()) {
+        visited.push_back(nameOf(control));
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"Text1(0)", "Text2(0)", "Text2(1)", "Text2(2)",
+                                                 "Text2(3)", "Text2(4)", "List1(0)",
+                                                 "Command1(0)", "Command1(1)", "Picture1"}));
+    EXPECT_EQ(firstFocus(), (ControlName{ControlArray::Text1, 0}));
+    EXPECT_THROW((void)specOf({ControlArray::Text2, 5}), std::out_of_range);
+}
 
 } // namespace
 } // namespace korvala::form

@@ -1,6 +1,6 @@
 // The window's controls in memory, for the behaviour's tests and fuzzing: they keep their state
-// as the real controls do (a locked box refuses typing, a typing limit cuts text by characters,
-// selecting in the list raises its click event) and remember every error presented.
+// as the real controls do (a locked box refuses typing, a typing limit cuts text by characters),
+// deliver the user's actions to the form as a face does, and remember every error presented.
 #pragma once
 
 #include "calc/quantity.hpp"
@@ -39,27 +39,37 @@ public:
     // The window's creation state: empty locked boxes, clear disabled checks, no selection.
     MemoryControls() { rows_.locked.fill(true); }
 
-    // The form whose List1_Click the list raises.
+    // The form the user's actions go to.
     void attach(form::KorvalaForm& form) { form_ = &form; }
 
     [[nodiscard]] const RowsState& rows() const { return rows_; }
     [[nodiscard]] const std::vector<PresentedError>& errors() const { return errors_; }
 
-    // The user types at the end of a box, as far as its lock and limit allow; editing drops
-    // the full value behind it.
+    // The user picks an entry of the list; picking the selected one changes nothing.
+    void choose(int position) {
+        if (position != rows_.listIndex) {
+            rows_.listIndex = position;
+            form_->List1_Click(form::kProblemList);
+        }
+    }
+    // The user types at the end of a box, as far as its lock and limit allow.
     void type(std::size_t row, std::string_view text) {
         if (rows_.locked.at(row)) {
             return;
         }
         std::string& box = rows_.texts.at(row);
-        box = std::string(runtime::utf8::firstCharacters(box + std::string(text), limits_.at(row)));
-        rows_.fullValues.at(row).clear();
+        const std::string typed(
+            runtime::utf8::firstCharacters(box + std::string(text), limits_.at(row)));
+        if (typed != box) {
+            box = typed;
+            form_->Text2_Change(static_cast<int>(row));
+        }
     }
     // The user clears a box (select all, delete).
     void erase(std::size_t row) {
-        if (!rows_.locked.at(row)) {
+        if (!rows_.locked.at(row) && !rows_.texts.at(row).empty()) {
             rows_.texts.at(row).clear();
-            rows_.fullValues.at(row).clear();
+            form_->Text2_Change(static_cast<int>(row));
         }
     }
 
@@ -70,6 +80,7 @@ public:
         rows_.texts.at(row) = std::string(runtime::utf8::firstCharacters(text, limits_.at(row)));
         rows_.fullValues.at(row) = fullValue;
     }
+    void dropFullValue(std::size_t row) override { rows_.fullValues.at(row).clear(); }
     void setTypingLimit(std::size_t row, std::size_t characters) override {
         limits_.at(row) = characters;
     }
@@ -80,15 +91,7 @@ public:
         rows_.checkEnabled.at(row) = enabled;
     }
     [[nodiscard]] int listIndex() const override { return rows_.listIndex; }
-    void setListIndex(int position) override {
-        if (position == rows_.listIndex) {
-            return;
-        }
-        rows_.listIndex = position;
-        if (form_ != nullptr) {
-            form_->List1_Click(0);
-        }
-    }
+    void setListIndex(int position) override { rows_.listIndex = position; }
     void presentError(int number, std::string_view text) override {
         errors_.push_back({number, std::string(text)});
     }
