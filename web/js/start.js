@@ -1,0 +1,22 @@
+// Start-up, once the core is ready: build the described window, start the form, give the focus
+// to its first control, and tell whoever waits that the window takes input.
+Module.onRuntimeInitialized = () => {
+  const description = readWindowDescription();
+  document.title = description.caption;
+  document.body.style.fontFamily = `"${description.fontFamily}", serif`;
+  document.body.style.fontSize = `${description.fontPointSize}pt`;
+  const realised = buildWindow(description);
+  korvalaPage.attach(realised, createErrorDialog(description));
+  wireEvents(realised);
+  keepFocusInWindow(realised, description);
+  document.body.append(realised.window);
+  fitToScreen(realised.window, description);
+  Module._korvala_form_load();
+  realised.byPosition[description.firstFocus].focus();
+  performance.mark('korvala-ready');
+  document.documentElement.dataset.window = 'ready';
+  addEventListener('load', keepForOffline);
+  if (document.readyState === 'complete') {
+    keepForOffline();
+  }
+};
