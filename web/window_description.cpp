@@ -3,10 +3,9 @@
 #include "form/content.hpp"
 #include "form/control_table.hpp"
 #include "form/layout.hpp"
+#include "web/json_writer.hpp"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -39,84 +38,62 @@ std::string_view kindName(form::ControlKind kind) {
     return "label";
 }
 
-// A JSON string: the texts are UTF-8 already, so only the quote, the backslash and the control
-// characters (the statement's line breaks) need escapes.
-void appendString(std::string& json, std::string_view text) {
-    json += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (byte < 0x20) {
-            std::array<char, 8> escape{};
-            std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(byte));
-            json += escape.data();
-        } else {
-            json += c;
-        }
-    }
-    json += '"';
+void writeRect(JsonWriter& json, const layout::TwipRect& rect) {
+    json.beginObject();
+    json.key("left");
+    json.number(rect.left);
+    json.key("top");
+    json.number(rect.top);
+    json.key("width");
+    json.number(rect.width);
+    json.key("height");
+    json.number(rect.height);
+    json.endObject();
 }
 
-void appendMember(std::string& json, std::string_view name) {
-    if (json.back() != '{') {
-        json += ',';
-    }
-    appendString(json, name);
-    json += ':';
-}
-
-void appendRect(std::string& json, const layout::TwipRect& rect) {
-    json += "{\"left\":" + std::to_string(rect.left) + ",\"top\":" + std::to_string(rect.top) +
-            ",\"width\":" + std::to_string(rect.width) +
-            ",\"height\":" + std::to_string(rect.height) + "}";
-}
-
-void appendColour(std::string& json, const std::optional<content::Rgb>& colour) {
+void writeColour(JsonWriter& json, const std::optional<content::Rgb>& colour) {
     if (!colour) {
-        json += "null";
+        json.null();
         return;
     }
-    json += "[" + std::to_string(colour->red) + "," + std::to_string(colour->green) + "," +
-            std::to_string(colour->blue) + "]";
+    json.beginArray();
+    json.number(colour->red);
+    json.number(colour->green);
+    json.number(colour->blue);
+    json.endArray();
 }
 
-std::string arrayNameOf(const form::ControlSpec& spec) {
+void writeControl(JsonWriter& json, const form::ControlSpec& spec) {
     const std::string name = spec.objectName();
-    return name.substr(0, name.find('('));
+    json.beginObject();
+    json.key("name");
+    json.string(name);
+    json.key("array");
+    json.string(std::string_view(name).substr(0, name.find('(')));
+    json.key("index");
+    json.number(spec.name.index);
+    json.key("kind");
+    json.string(kindName(spec.kind));
+    json.key("inFrame");
+    json.boolean(spec.container == form::Container::Frame);
+    json.key("rect");
+    writeRect(json, spec.rect);
+    json.key("accessibleName");
+    json.string(spec.accessibleName);
+    json.key("text");
+    json.string(spec.text);
+    json.key("background");
+    writeColour(json, spec.background);
+    json.key("textColour");
+    writeColour(json, spec.textColour);
+    json.key("takesFocus");
+    json.boolean(form::takesFocus(spec.kind));
+    json.endObject();
 }
 
-void appendControl(std::string& json, const form::ControlSpec& spec) {
-    json += '{';
-    appendMember(json, "name");
-    appendString(json, spec.objectName());
-    appendMember(json, "array");
-    appendString(json, arrayNameOf(spec));
-    appendMember(json, "index");
-    json += std::to_string(spec.name.index);
-    appendMember(json, "kind");
-    appendString(json, kindName(spec.kind));
-    appendMember(json, "inFrame");
-    json += spec.container == form::Container::Frame ? "true" : "false";
-    appendMember(json, "rect");
-    appendRect(json, spec.rect);
-    appendMember(json, "accessibleName");
-    appendString(json, spec.accessibleName);
-    appendMember(json, "text");
-    appendString(json, spec.text);
-    appendMember(json, "background");
-    appendColour(json, spec.background);
-    appendMember(json, "textColour");
-    appendColour(json, spec.textColour);
-    appendMember(json, "takesFocus");
-    json += form::takesFocus(spec.kind) ? "true" : "false";
-    json += '}';
-}
-
-std::size_t positionOf(const form::ControlName& control) {
+int positionOf(const form::ControlName& control) {
     const auto& table = form::controlTable();
-    return static_cast<std::size_t>(
+    return static_cast<int>(
         std::find_if(table.begin(), table.end(),
                      [&control](const form::ControlSpec& spec) { return spec.name == control; }) -
         table.begin());
@@ -125,44 +102,40 @@ std::size_t positionOf(const form::ControlName& control) {
 } // namespace
 
 std::string windowDescriptionJson() {
-    std::string json = "{";
-    appendMember(json, "caption");
-    appendString(json, content::caption());
-    appendMember(json, "clientArea");
-    appendRect(json, layout::kClientArea);
-    appendMember(json, "twipsPerPixel");
-    json += std::to_string(layout::kTwipsPerPixel);
-    appendMember(json, "background");
-    appendColour(json, content::kWindowBackground);
-    appendMember(json, "fontFamily");
-    appendString(json, content::kFontFamily);
-    appendMember(json, "fontPointSize");
-    json += std::to_string(content::kFontPointSize);
-    appendMember(json, "errorDismiss");
-    appendString(json, content::kErrorDismissText);
-    appendMember(json, "pictureBorder");
-    json += std::to_string(layout::kPictureBorder);
-    appendMember(json, "listEntries");
-    json += '[';
+    JsonWriter json;
+    json.beginObject();
+    json.key("caption");
+    json.string(content::caption());
+    json.key("clientArea");
+    writeRect(json, layout::kClientArea);
+    json.key("twipsPerPixel");
+    json.number(layout::kTwipsPerPixel);
+    json.key("background");
+    writeColour(json, content::kWindowBackground);
+    json.key("fontFamily");
+    json.string(content::kFontFamily);
+    json.key("fontPointSize");
+    json.number(content::kFontPointSize);
+    json.key("errorDismiss");
+    json.string(content::kErrorDismissText);
+    json.key("pictureBorder");
+    json.number(layout::kPictureBorder);
+    json.key("listEntries");
+    json.beginArray();
     for (const std::string_view entry : form::listEntries()) {
-        if (json.back() != '[') {
-            json += ',';
-        }
-        appendString(json, entry);
+        json.string(entry);
     }
-    json += ']';
-    appendMember(json, "firstFocus");
-    json += std::to_string(positionOf(form::firstFocus()));
-    appendMember(json, "controls");
-    json += '[';
+    json.endArray();
+    json.key("firstFocus");
+    json.number(positionOf(form::firstFocus()));
+    json.key("controls");
+    json.beginArray();
     for (const form::ControlSpec& spec : form::controlTable()) {
-        if (json.back() != '[') {
-            json += ',';
-        }
-        appendControl(json, spec);
+        writeControl(json, spec);
     }
-    json += "]}";
-    return json;
+    json.endArray();
+    json.endObject();
+    return json.text();
 }
 
 } // namespace korvala::web

@@ -80,7 +80,7 @@ function buildWindow(description) {
     },
     picture(control) {
       const picture = document.createElement('img');
-      picture.src = 'cylinder.png';
+      picture.src = 'cylinder.jpg';
       picture.alt = control.accessibleName;
       picture.tabIndex = 0;
       picture.style.borderWidth = `${description.pictureBorder}px`;
