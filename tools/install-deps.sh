@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: tools/install-deps.sh run|test|ci|bench
+# Usage: tools/install-deps.sh run|test|ci|bench|web
 set -euo pipefail
 
 build=(cmake ninja-build g++)
@@ -17,14 +17,18 @@ ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format desktop-file-u
     libxinerama1:i386 libfreetype6:i386 libfontconfig1:i386)
 # The start-up benchmark opens both windows on a virtual display.
 bench=(libbenchmark-dev libxcb1-dev xvfb xdotool)
+# The page: Debian's emscripten builds it, its tests drive Debian's Chromium from Node.js. npm is
+# a package of its own beside Debian's Node.js; other builds of Node.js bring it along.
+web=(emscripten chromium nodejs)
 
 case "${1:-}" in
 run) wanted=("${build[@]}" nlohmann-json3-dev "${window[@]}") ;;
 test) wanted=("${build[@]}" "${core_tests[@]}" "${window[@]}" "${tools[@]}") ;;
-ci) wanted=("${build[@]}" "${core_tests[@]}" "${window[@]}" "${tools[@]}" "${ci_only[@]}") ;;
+ci) wanted=("${build[@]}" "${core_tests[@]}" "${window[@]}" "${tools[@]}" "${ci_only[@]}" "${web[@]}") ;;
 bench) wanted=("${build[@]}" nlohmann-json3-dev "${window[@]}" "${bench[@]}") ;;
+web) wanted=("${build[@]}" "${web[@]}") ;;
 *)
-    echo "usage: $0 run|test|ci|bench" >&2
+    echo "usage: $0 run|test|ci|bench|web" >&2
     exit 2
     ;;
 esac
@@ -35,6 +39,9 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 missing=()
+if [[ " ${wanted[*]} " == *" nodejs "* ]] && ! command -v npm >/dev/null; then
+    missing+=(npm)
+fi
 for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
         missing+=("$package")
@@ -47,4 +54,13 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
     "${as_root[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The page's browser tests: the npm packages their lock file pins, none of them a browser.
+if [[ " ${wanted[*]} " == *" chromium "* ]]; then
+    tests_web="$(dirname "$0")/../tests/web"
+    if [ ! -f "$tests_web/node_modules/.package-lock.json" ] ||
+        [ "$tests_web/package-lock.json" -nt "$tests_web/node_modules/.package-lock.json" ]; then
+        npm ci --prefix "$tests_web" --no-audit --no-fund
+    fi
 fi
