@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, beforeEach, test } from 'node:test';
 import {
-  button, checkBox, chooseType, errorDialog, examples, expectPairApplied, focusedName,
+  button, checkBox, chooseType, control, errorDialog, examples, expectPairApplied, focusedName,
   fullValues, launchBrowser, openWindow, pairOf, problemList, rows, serveFolder, siteFolder,
   texts, typeValues, valueBox,
 } from './harness.mjs';
@@ -156,9 +156,22 @@ test('the boxes take seven characters, typed or pasted; locked boxes and checks 
       await page.keyboard.type('5');
     }
     await checkBox(page, 3).click({ force: true });
+    await control(page, 'Check1(0)').locator('span').click({ force: true });
     const state = await rows(page);
     assert.deepEqual(state.slice(2).map((row) => row.text), ['', '', '']);
     assert.deepEqual(state.map((row) => row.checked), [true, true, false, false, false]);
+
+    // The statement takes no typing, but scrolls to the rest of its text.
+    const statement = control(page, 'Text1(0)');
+    const before = await statement.inputValue();
+    await statement.click();
+    await page.keyboard.type('x');
+    await page.keyboard.press('Delete');
+    assert.equal(await statement.inputValue(), before);
+    await statement.hover();
+    await page.mouse.wheel(0, 400);
+    await page.waitForFunction(() =>
+      document.querySelector('[data-name="Text1(0)"]').scrollTop > 0);
     assert.deepEqual(problems, []);
   });
 

@@ -108,6 +108,11 @@ test('every control shows its text and colours, in the window\'s font', async ()
   const entries = await problemList(page).evaluate((list) =>
     [...list.options].map((option) => option.text));
   assert.deepEqual(entries, description.listEntries);
+  // Neither the list nor the statement shows all it holds at once: both scroll.
+  for (const name of ['List1(0)', 'Text1(0)']) {
+    assert.ok(await control(page, name).evaluate((box) => box.scrollHeight > box.clientHeight),
+      `${name} scrolls`);
+  }
   const picture = await control(page, 'Picture1').evaluate((image) => ({
     width: image.naturalWidth, height: image.naturalHeight,
     border: getComputedStyle(image).borderTopWidth, style: getComputedStyle(image).borderTopStyle,
