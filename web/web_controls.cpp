@@ -3,7 +3,9 @@
 #include "form/content.hpp"
 #include "runtime/utf8.hpp"
 
+#include <algorithm>
 #include <emscripten.h>
+#include <limits>
 
 // The page's side of each call is in page_controls.js; texts cross as NUL-terminated UTF-8.
 // NOLINTBEGIN(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
@@ -55,7 +57,8 @@ void WebControls::dropFullValue(std::size_t row) {
 
 void WebControls::setTypingLimit(std::size_t row, std::size_t characters) {
     typingLimits_.at(row) = characters;
-    korvala_set_typing_limit(rowArgument(row), static_cast<int>(characters));
+    korvala_set_typing_limit(rowArgument(row), static_cast<int>(std::min<std::size_t>(
+                                                   characters, std::numeric_limits<int>::max())));
 }
 
 void WebControls::setLocked(std::size_t row, bool locked) {

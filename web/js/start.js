@@ -9,10 +9,11 @@ Module.onRuntimeInitialized = () => {
   korvalaPage.attach(realised, createErrorDialog(description));
   wireEvents(realised);
   keepFocusInWindow(realised, description);
-  document.body.append(realised.window);
   fitToScreen(realised.window, description);
+  document.body.append(realised.window);
   Module._korvala_form_load();
-  realised.byPosition[description.firstFocus].focus();
+  // The window fits the screen already: nothing to scroll to, and no layout to wait for.
+  realised.byPosition[description.firstFocus].focus({ preventScroll: true });
   performance.mark('korvala-ready');
   document.documentElement.dataset.window = 'ready';
   addEventListener('load', keepForOffline);
