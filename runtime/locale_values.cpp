@@ -17,8 +17,8 @@ namespace {
 constexpr unsigned char kLastAscii = 0x7F;
 
 bool isAscii(std::string_view text) {
-    return std::ranges::all_of(text,
-                               [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
 }
 
 bool isUtf8Codeset(std::string_view codeset) {

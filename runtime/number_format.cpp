@@ -1,11 +1,12 @@
 #include "runtime/number_format.hpp"
 
 #include "runtime/digit_grouping.hpp"
+#include "runtime/float_text.hpp"
 #include "runtime/utf8.hpp"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <charconv> // the integer digits
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -102,7 +103,7 @@ constexpr std::uint64_t kTenToTheDecimals = 10'000'000;
 constexpr int kSignificandBits = 53;
 constexpr int kWideBits = 128;
 
-// Writes |value| rounded to seven decimals, ties to even, as to_chars(fixed, 7) would.
+// Writes |value| rounded to seven decimals, ties to even, as float_text::writeFixed() would.
 char* writeExactFixed(char* out, char* end, double value) {
     int exponent = 0;
     const double fraction = std::frexp(std::abs(value), &exponent);
@@ -139,14 +140,13 @@ char* writeExactFixed(char* out, char* end, double value) {
 // Digits of value with seven decimals, '-' for a negative sign, '.' for the point.
 std::string_view fixedDigits(double value, std::array<char, kFixedBufferSize>& buffer) {
     char* const begin = buffer.data();
-    char* const end = begin + buffer.size();
 #if defined(__SIZEOF_INT128__) && !defined(KORVALA_PORTABLE_FORMAT)
     if (std::abs(value) < kExactLimit) {
+        char* const end = begin + buffer.size();
         return {begin, static_cast<std::size_t>(writeExactFixed(begin, end, value) - begin)};
     }
 #endif
-    const auto result = std::to_chars(begin, end, value, std::chars_format::fixed, kDecimals);
-    return {begin, static_cast<std::size_t>(result.ptr - begin)};
+    return {begin, float_text::writeFixed(value, kDecimals, buffer).length};
 }
 
 Layout layoutSevenDecimals(double value, const NumberSettings& settings) {
@@ -187,18 +187,16 @@ Layout layoutSevenDecimals(double value, const NumberSettings& settings) {
 std::string_view scientificDigits(double value, int decimals,
                                   std::array<char, kScientificBufferSize>& buffer) {
     char* const begin = buffer.data();
-    char* const end = begin + buffer.size();
-    char* last = std::to_chars(begin, end, value, std::chars_format::scientific, decimals).ptr;
-    double reread = 0.0;
+    const std::string_view rounded(begin,
+                                   float_text::writeScientific(value, decimals, buffer).length);
     if (std::abs(value) < kNearTheTop ||
-        std::from_chars(begin, last, reread).ec != std::errc::result_out_of_range) {
-        return {begin, static_cast<std::size_t>(last - begin)};
+        float_text::readDecimal(rounded).status != float_text::ReadStatus::OutOfRange) {
+        return rounded;
     }
     // Seventeen significant digits read back as value itself; cutting them reads back smaller.
-    last = std::to_chars(begin, end, value, std::chars_format::scientific,
-                         static_cast<int>(kMostScientificDecimals))
-               .ptr;
-    const std::string_view digits(begin, static_cast<std::size_t>(last - begin));
+    const std::string_view digits(
+        begin, float_text::writeScientific(value, static_cast<int>(kMostScientificDecimals), buffer)
+                   .length);
     const std::size_t e = digits.find('e');
     const std::size_t mantissaEnd = digits.find('.') + 1 + static_cast<std::size_t>(decimals);
     const std::size_t keep = decimals == 0 ? digits.find('.') : mantissaEnd;
@@ -218,7 +216,7 @@ std::string formatScientific(double value, int decimals, const NumberSettings& s
     const std::string_view mantissa = digits.substr(0, e);
     std::string_view exponent = digits.substr(e + 1);
     const bool negativeExponent = exponent.front() == '-';
-    exponent.remove_prefix(1); // to_chars always writes the exponent's sign
+    exponent.remove_prefix(1); // the exponent's sign is always written
     exponent.remove_prefix(std::min(exponent.find_first_not_of('0'), exponent.size() - 1));
 
     std::string text;

@@ -1,10 +1,10 @@
 #include "runtime/number_parse.hpp"
 
 #include "runtime/digit_grouping.hpp"
+#include "runtime/float_text.hpp"
 #include "runtime/run_time_error.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <iterator>
 #include <span>
@@ -62,13 +62,11 @@ double wholeFromHexDigits(std::string_view hexDigits) {
     if (hexDigits.empty()) {
         return 0.0;
     }
-    double value = 0.0;
-    const auto result = std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(),
-                                        value, std::chars_format::hex);
-    if (result.ec == std::errc::result_out_of_range) {
+    const float_text::ReadResult result = float_text::readHex(hexDigits);
+    if (result.status == float_text::ReadStatus::OutOfRange) {
         throw RunTimeError(ErrorNumber::Overflow);
     }
-    return value;
+    return result.value;
 }
 
 // Octal digits become hexadecimal ones bit for bit, so the hexadecimal reading rounds them.
@@ -126,7 +124,7 @@ private:
         if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
             negative_ = text_[pos_] == '-';
             ++pos_;
-            // from_chars takes a minus sign but no plus sign.
+            // The conversion takes a minus sign but no plus sign.
             numberBegin_ = negative_ ? 0 : pos_;
         }
     }
@@ -224,7 +222,8 @@ private:
         exponentDigits_ = readDigits();
     }
 
-    // The number as from_chars reads it: the text itself where it is already in that form.
+    // The number as float_text::readDecimal() reads it: the text itself where it is already in that
+    // form.
     [[nodiscard]] std::string normalised() const {
         std::string number;
         number.reserve(integerDigits_.size() + fractionDigits_.size() + exponentDigits_.size() + 4);
@@ -247,19 +246,18 @@ private:
         const std::string built = asWritten_ ? std::string() : normalised();
         const std::string_view number =
             asWritten_ ? text_.substr(numberBegin_, pos_ - numberBegin_) : std::string_view(built);
-        double value = 0.0;
-        const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-        if (result.ec == std::errc::result_out_of_range) {
+        const float_text::ReadResult result = float_text::readDecimal(number);
+        if (result.status == float_text::ReadStatus::OutOfRange) {
             if (decimalMagnitude() > 0) {
                 throw RunTimeError(ErrorNumber::Overflow);
             }
             return negative_ ? -0.0 : 0.0;
         }
-        return value;
+        return result.value;
     }
 
     // Roughly the power of ten of the number: enough to tell an overflow, above 1e308, from an
-    // underflow, below 1e-323, which from_chars reports alike.
+    // underflow, below 1e-323, which the conversion reports alike.
     [[nodiscard]] std::int64_t decimalMagnitude() const {
         const std::string_view significant = withoutLeadingZeros(integerDigits_);
         std::int64_t magnitude = 0;

@@ -35,13 +35,13 @@ const char* symbolFault(std::string_view symbol, bool blankAlone) {
     if (!utf8::isValid(symbol)) {
         return "is not valid UTF-8";
     }
-    if (std::ranges::any_of(symbol, isControl)) {
+    if (std::any_of(symbol.begin(), symbol.end(), isControl)) {
         return "holds a control character";
     }
     if (utf8::characterCount(symbol) > kLongestSymbol) {
         return "is longer than three characters";
     }
-    if (std::ranges::any_of(symbol, readsAsNumber)) {
+    if (std::any_of(symbol.begin(), symbol.end(), readsAsNumber)) {
         return "holds a digit, a sign, E or &";
     }
     if (symbol != "." && symbol.find('.') != std::string_view::npos) {
@@ -59,7 +59,8 @@ std::string whySymbolAmbiguous(std::string_view role, std::string_view symbol, b
         return {};
     }
     std::string why(role);
-    if (utf8::isValid(symbol) && !std::ranges::any_of(symbol, isControl) && !symbol.empty()) {
+    if (utf8::isValid(symbol) && !std::any_of(symbol.begin(), symbol.end(), isControl) &&
+        !symbol.empty()) {
         why.append(" \"").append(symbol).append("\"");
     }
     why.append(" ").append(fault);
@@ -116,8 +117,8 @@ std::string whyAmbiguous(const NumberSettings& settings) {
     if (decimal.starts_with(group) || group.starts_with(decimal)) {
         return "the decimal and grouping symbols cannot be told apart";
     }
-    if (std::ranges::any_of(settings.groupSizes,
-                            [](int size) { return size < 1 || size > kLargestGroup; })) {
+    if (std::any_of(settings.groupSizes.begin(), settings.groupSizes.end(),
+                    [](int size) { return size < 1 || size > kLargestGroup; })) {
         return "a group size is not one of 1 to 9";
     }
     return {};

@@ -3,9 +3,12 @@
 // (LC_ALL, LC_NUMERIC, LANG, the first that is set), whose own code set tells how its symbols
 // are encoded; the process locale is never touched. POSIX locales carry neither a leading-zero
 // nor a negative-number setting, so those keep their usual values (a leading zero, a leading
-// minus). On Windows they come from the user's regional settings. A locale that cannot be
-// loaded gives the POSIX settings; settings that could be misread give the decimal period and
-// no grouping (see usableSystemSettings()). Never fails.
+// minus). On Windows they come from the user's regional settings. In the web build they come
+// from the browser's language (navigator.language, else Intl's default locale; under Node.js
+// the same, and globalThis.korvalaTestLanguage overrides both for the tests) as
+// Intl.NumberFormat writes numbers in it, translated as Windows values. A locale that cannot be
+// loaded (or a language tag Intl refuses) gives the POSIX settings; settings that could be misread
+// give the decimal period and no grouping (see usableSystemSettings()). Never fails.
 #pragma once
 
 #include "runtime/number_settings.hpp"

@@ -6,6 +6,9 @@
 #include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 #include <optional>
 #include <string>
 #include <vector>
@@ -165,6 +168,91 @@ TEST(UserLocale, IsReadFromTheSystem) {
     const NumberSettings settings = userNumberSettings();
     EXPECT_EQ(whyAmbiguous(settings), "");
     EXPECT_FALSE(settings.groupSizes.empty());
+}
+#endif
+
+#ifdef __EMSCRIPTEN__
+// The web build's reader: the language as the browser (here Node.js) formats numbers in it. The
+// tests name the language through the hook that regional_settings.hpp provides; a null
+// language removes it, so that navigator.language or Intl's default applies.
+// NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg)
+EM_JS(void, useTestLanguage, (const char* language), {
+    if (language == 0) {
+        delete globalThis.korvalaTestLanguage;
+    } else {
+        globalThis.korvalaTestLanguage = UTF8ToString(language);
+    }
+});
+
+// Pretends to be a browser whose navigator.language is `language`, or removes the pretence.
+// NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg)
+EM_JS(void, useNavigatorLanguage, (const char* language), {
+    if (language == 0) {
+        delete globalThis.navigator;
+    } else {
+        Object.defineProperty(
+            globalThis, "navigator",
+            {value : {language : UTF8ToString(language)}, configurable : true, writable : true});
+    }
+});
+
+struct BrowserRow {
+    const char* language;
+    NumberSettings expected;
+};
+
+void PrintTo(const BrowserRow& row, std::ostream* os) {
+    *os << row.language;
+}
+
+class BrowserLanguage : public testing::TestWithParam<BrowserRow> {
+protected:
+    void TearDown() override { useTestLanguage(nullptr); }
+};
+
+TEST_P(BrowserLanguage, IsReadThroughIntl) {
+    useTestLanguage(GetParam().language);
+    EXPECT_EQ(userNumberSettings(), GetParam().expected);
+}
+
+TEST_P(BrowserLanguage, ChangeIsFollowedOnTheNextCall) {
+    useTestLanguage("ja");
+    (void)userNumberSettings();
+    useTestLanguage(GetParam().language);
+    EXPECT_EQ(userNumberSettings(), GetParam().expected);
+}
+
+// Bulgarian groups "1234,5" as Windows does, though CLDR leaves four digits ungrouped;
+// Swedish's minus is U+2212, written as the leading ASCII minus.
+INSTANTIATE_TEST_SUITE_P(NodesIntl, BrowserLanguage,
+                         testing::Values(BrowserRow{"bg", makeSettings(",", "\u00A0", {3})},
+                                         BrowserRow{"bg-BG", makeSettings(",", "\u00A0", {3})},
+                                         BrowserRow{"en", makeSettings(".", ",", {3})},
+                                         BrowserRow{"en-IN", makeSettings(".", ",", {3, 2})},
+                                         BrowserRow{"de", makeSettings(",", ".", {3})},
+                                         BrowserRow{"fr", makeSettings(",", "\u202F", {3})},
+                                         BrowserRow{"sv", makeSettings(",", "\u00A0", {3})},
+                                         BrowserRow{"not a language tag", posixNumberSettings()}),
+                         [](const testing::TestParamInfo<BrowserRow>& info) {
+                             std::string name;
+                             for (const char c : std::string(info.param.language)) {
+                                 name += (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ? c : '_';
+                             }
+                             return name;
+                         });
+
+TEST(BrowserLanguageSource, IsTheNavigatorsWhereThereIsOne) {
+    useNavigatorLanguage("bg");
+    const NumberSettings read = userNumberSettings();
+    useNavigatorLanguage(nullptr);
+    EXPECT_EQ(read, makeSettings(",", "\u00A0", {3}));
+}
+
+TEST(BrowserLanguageSource, IsIntlsDefaultOtherwise) {
+    useNavigatorLanguage(nullptr);
+    const NumberSettings read = userNumberSettings();
+    EXPECT_EQ(whyAmbiguous(read), "");
+    EXPECT_FALSE(read.decimalSymbol.empty());
 }
 #endif
 

@@ -2,9 +2,9 @@
 // the decimal symbol taken as the point. The round-trip checks compare the parse with it.
 #pragma once
 
+#include "runtime/float_text.hpp"
 #include "runtime/number_settings.hpp"
 
-#include <charconv>
 #include <string>
 
 namespace korvala::test {
@@ -21,9 +21,7 @@ inline double valueShown(std::string text, const runtime::NumberSettings& settin
     };
     replaceAll(settings.groupSymbol, "");
     replaceAll(settings.decimalSymbol, ".");
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return runtime::float_text::readDecimal(text).value;
 }
 
 } // namespace korvala::test

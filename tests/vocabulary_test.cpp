@@ -4,8 +4,8 @@
 #include "form/words.hpp"
 
 #include <array>
-#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -13,10 +13,17 @@
 namespace korvala::calc {
 namespace {
 
+// std::bit_cast, which Emscripten 3.1.6's libc++ does not have.
+std::uint64_t bitsOf(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 TEST(Constants, AreTheShortLiteralsNotTheNearestDoubles) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(kPi), 0x400921FB54442D11ULL);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(kTwoPi), 0x401921FB54442D11ULL);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(kFourPi), 0x402921FB54442D11ULL);
+    EXPECT_EQ(bitsOf(kPi), 0x400921FB54442D11ULL);
+    EXPECT_EQ(bitsOf(kTwoPi), 0x401921FB54442D11ULL);
+    EXPECT_EQ(bitsOf(kFourPi), 0x402921FB54442D11ULL);
     EXPECT_EQ(kFourPi, 4.0 * kPi);
 }
 

@@ -1,0 +1,29 @@
+#include "runtime/float_text.hpp"
+
+#include "runtime/float_text_implementations.hpp"
+
+namespace korvala::runtime::float_text {
+
+#ifdef KORVALA_C_LIBRARY_FLOAT_TEXT
+namespace selected = c_library;
+#else
+namespace selected = standard;
+#endif
+
+ReadResult readDecimal(std::string_view text) {
+    return selected::readDecimal(text);
+}
+
+ReadResult readHex(std::string_view text) {
+    return selected::readHex(text);
+}
+
+WriteResult writeFixed(double value, int decimals, std::span<char> out) {
+    return selected::writeFixed(value, decimals, out);
+}
+
+WriteResult writeScientific(double value, int decimals, std::span<char> out) {
+    return selected::writeScientific(value, decimals, out);
+}
+
+} // namespace korvala::runtime::float_text

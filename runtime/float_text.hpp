@@ -1,0 +1,65 @@
+// Every conversion between a double and its text that the program makes, in one place.
+//
+// Domain and results, the same for every implementation, byte for byte:
+// - readDecimal() reads the longest prefix of text of the form -?(d+(.d*)?|.d+)([eE][+-]?d+)?
+//   (d a decimal digit; no plus sign, no blanks, no "inf" or "nan", no "0x"), as
+//   std::from_chars with chars_format::general does, and rounds it to the nearest double, ties
+//   to even. readHex() likewise reads -?(h+(.h*)?|.h+)([pP][+-]?d+)? (h a hexadecimal digit, no
+//   "0x"), as chars_format::hex does. Any bytes are accepted.
+// - Their failures are from_chars' own: NoNumber when no such prefix exists (length 0);
+//   OutOfRange when the number lies beyond the largest double or is not zero yet rounds to
+//   zero (a subnormal result is no failure). The value is 0 unless the status is Ok; length
+//   is the prefix's length in both Ok and OutOfRange.
+// - writeFixed() writes value with `decimals` digits after a '.', writeScientific() as one
+//   digit, then '.' and `decimals` digits (no point for 0 decimals), 'e', the exponent's sign
+//   and at least two digits: exactly as std::to_chars with chars_format::fixed or scientific
+//   and that precision writes them, rounded to nearest from the exact binary value, ties to
+//   even, a '-' for every value with the sign bit (-0.0 too). Non-finite values give "inf",
+//   "-inf", "nan" and "-nan". decimals is 0 to kMostDecimals. The only failure is a buffer too
+//   small for the whole text (fits false, length 0, the buffer's contents unspecified);
+//   a fixed text is at most kLongestFixed(decimals) bytes, a scientific one kLongestScientific.
+// No locale, no global state, no allocation beyond the text's length; safe on any thread.
+//
+// The standard library's from_chars and to_chars are the default implementation. Where they
+// lack floating point (Emscripten's libc++), KORVALA_C_LIBRARY_FLOAT_TEXT selects the C
+// library's strtod and snprintf in the C locale instead (float_text_implementations.hpp names
+// both, for the test that holds one against the other).
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace korvala::runtime::float_text {
+
+enum class ReadStatus { Ok, NoNumber, OutOfRange };
+
+struct ReadResult {
+    double value = 0.0;
+    std::size_t length = 0; // bytes of the number read
+    ReadStatus status = ReadStatus::NoNumber;
+
+    friend bool operator==(const ReadResult&, const ReadResult&) = default;
+};
+
+struct WriteResult {
+    std::size_t length = 0; // bytes written, no terminating NUL
+    bool fits = false;
+};
+
+inline constexpr int kMostDecimals = 100;
+// Sign, 309 integer digits, the point and the decimals.
+[[nodiscard]] constexpr std::size_t longestFixed(int decimals) {
+    return 311 + static_cast<std::size_t>(decimals);
+}
+// Sign, digit, point, decimals, "e-324".
+[[nodiscard]] constexpr std::size_t longestScientific(int decimals) {
+    return 8 + static_cast<std::size_t>(decimals);
+}
+
+[[nodiscard]] ReadResult readDecimal(std::string_view text);
+[[nodiscard]] ReadResult readHex(std::string_view text);
+[[nodiscard]] WriteResult writeFixed(double value, int decimals, std::span<char> out);
+[[nodiscard]] WriteResult writeScientific(double value, int decimals, std::span<char> out);
+
+} // namespace korvala::runtime::float_text
