@@ -22,6 +22,7 @@ after(async () => {
 
 const phone = {
   viewport: { width: 360, height: 640 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true,
+  locale: 'en-US',
 };
 
 test('on a phone the whole window fits the width, in the table\'s proportions', async () => {
