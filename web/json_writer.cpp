@@ -68,4 +68,19 @@ void JsonWriter::null() {
     text_ += "null";
 }
 
+void JsonWriter::member(std::string_view name, std::string_view text) {
+    key(name);
+    string(text);
+}
+
+void JsonWriter::member(std::string_view name, int value) {
+    key(name);
+    number(value);
+}
+
+void JsonWriter::memberBoolean(std::string_view name, bool value) {
+    key(name);
+    boolean(value);
+}
+
 } // namespace korvala::web

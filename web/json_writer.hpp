@@ -19,6 +19,10 @@ public:
     void number(int value);
     void boolean(bool value);
     void null();
+    // A member and its value, in one call.
+    void member(std::string_view name, std::string_view text);
+    void member(std::string_view name, int value);
+    void memberBoolean(std::string_view name, bool value);
 
     [[nodiscard]] const std::string& text() const { return text_; }
 

@@ -40,14 +40,10 @@ std::string_view kindName(form::ControlKind kind) {
 
 void writeRect(JsonWriter& json, const layout::TwipRect& rect) {
     json.beginObject();
-    json.key("left");
-    json.number(rect.left);
-    json.key("top");
-    json.number(rect.top);
-    json.key("width");
-    json.number(rect.width);
-    json.key("height");
-    json.number(rect.height);
+    json.member("left", rect.left);
+    json.member("top", rect.top);
+    json.member("width", rect.width);
+    json.member("height", rect.height);
     json.endObject();
 }
 
@@ -66,28 +62,20 @@ void writeColour(JsonWriter& json, const std::optional<content::Rgb>& colour) {
 void writeControl(JsonWriter& json, const form::ControlSpec& spec) {
     const std::string name = spec.objectName();
     json.beginObject();
-    json.key("name");
-    json.string(name);
-    json.key("array");
-    json.string(std::string_view(name).substr(0, name.find('(')));
-    json.key("index");
-    json.number(spec.name.index);
-    json.key("kind");
-    json.string(kindName(spec.kind));
-    json.key("inFrame");
-    json.boolean(spec.container == form::Container::Frame);
+    json.member("name", name);
+    json.member("array", std::string_view(name).substr(0, name.find('(')));
+    json.member("index", spec.name.index);
+    json.member("kind", kindName(spec.kind));
+    json.memberBoolean("inFrame", spec.container == form::Container::Frame);
     json.key("rect");
     writeRect(json, spec.rect);
-    json.key("accessibleName");
-    json.string(spec.accessibleName);
-    json.key("text");
-    json.string(spec.text);
+    json.member("accessibleName", spec.accessibleName);
+    json.member("text", spec.text);
     json.key("background");
     writeColour(json, spec.background);
     json.key("textColour");
     writeColour(json, spec.textColour);
-    json.key("takesFocus");
-    json.boolean(form::takesFocus(spec.kind));
+    json.memberBoolean("takesFocus", form::takesFocus(spec.kind));
     json.endObject();
 }
 
@@ -104,30 +92,23 @@ int positionOf(const form::ControlName& control) {
 std::string windowDescriptionJson() {
     JsonWriter json;
     json.beginObject();
-    json.key("caption");
-    json.string(content::caption());
+    json.member("caption", content::caption());
     json.key("clientArea");
     writeRect(json, layout::kClientArea);
-    json.key("twipsPerPixel");
-    json.number(layout::kTwipsPerPixel);
+    json.member("twipsPerPixel", layout::kTwipsPerPixel);
     json.key("background");
     writeColour(json, content::kWindowBackground);
-    json.key("fontFamily");
-    json.string(content::kFontFamily);
-    json.key("fontPointSize");
-    json.number(content::kFontPointSize);
-    json.key("errorDismiss");
-    json.string(content::kErrorDismissText);
-    json.key("pictureBorder");
-    json.number(layout::kPictureBorder);
+    json.member("fontFamily", content::kFontFamily);
+    json.member("fontPointSize", content::kFontPointSize);
+    json.member("errorDismiss", content::kErrorDismissText);
+    json.member("pictureBorder", layout::kPictureBorder);
     json.key("listEntries");
     json.beginArray();
     for (const std::string_view entry : form::listEntries()) {
         json.string(entry);
     }
     json.endArray();
-    json.key("firstFocus");
-    json.number(positionOf(form::firstFocus()));
+    json.member("firstFocus", positionOf(form::firstFocus()));
     json.key("controls");
     json.beginArray();
     for (const form::ControlSpec& spec : form::controlTable()) {
