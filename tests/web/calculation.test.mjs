@@ -20,7 +20,10 @@ before(async () => {
 
 beforeEach(async () => {
   await window?.close();
-  window = await openWindow(browser, site.url, { locale: 'en-US' });
+  // The paste below goes through the clipboard, as a user's does.
+  window = await openWindow(browser, site.url, {
+    locale: 'en-US', permissions: ['clipboard-read', 'clipboard-write'],
+  });
 });
 
 after(async () => {
