@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { after, before, beforeEach, test } from 'node:test';
 import {
   button, checkBox, chooseType, control, errorDialog, examples, expectPairApplied, focusedName,
-  fullValues, launchBrowser, openWindow, pairOf, problemList, rows, serveFolder, siteFolder,
+  fullValues, launchBrowser, openWindow, problemList, rows, serveFolder, siteFolder,
   texts, typeValues, valueBox,
 } from './harness.mjs';
 
@@ -43,7 +43,7 @@ test('the worked examples: typed, calculated, shown in seven characters, full in
       await button(page, 0).click();
       assert.deepEqual(await texts(page), example.shown, example.entry);
       assert.deepEqual(await fullValues(page), example.texts, example.entry);
-      await expectPairApplied(page, example.entry);
+      await expectPairApplied(page, example);
     }
     assert.equal(await errorDialog(page).evaluate((dialog) => dialog.open), false);
     assert.deepEqual(problems, []);
@@ -103,7 +103,7 @@ test('a run-time error shows its number and text in a modal message; nothing cha
       assert.equal(await dialog.evaluate((element) => element.open), false);
       assert.equal(await focusedName(page), 'Command1(0)', 'the focus back where it was');
       assert.deepEqual(await texts(page), example.typed, example.name);
-      await expectPairApplied(page, example.entry);
+      await expectPairApplied(page, example);
     }
     assert.deepEqual(problems, []);
   });
@@ -118,7 +118,7 @@ test('clearing empties the boxes and keeps the pair; a new type empties the resu
     await button(page, 1).click();
     assert.deepEqual(await texts(page), empty);
     assert.deepEqual(await fullValues(page), empty);
-    await expectPairApplied(page, example.entry);
+    await expectPairApplied(page, example);
     await button(page, 0).click();
     assert.deepEqual(await texts(page), empty, 'nothing to calculate from');
 
@@ -132,7 +132,7 @@ test('clearing empties the boxes and keeps the pair; a new type empties the resu
     await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
     assert.deepEqual(await texts(page), empty);
     assert.deepEqual(await fullValues(page), empty);
-    await expectPairApplied(page, next.entry);
+    await expectPairApplied(page, next);
     assert.deepEqual(problems, []);
   });
 
@@ -191,6 +191,6 @@ test('a box the user edits no longer offers the full value; the others still do'
   assert.deepEqual(offered.filter((_, row) => row !== 1), example.texts.filter((_, r) => r !== 1));
   await valueBox(page, 0).hover();
   assert.equal(await valueBox(page, 0).getAttribute('title'), example.texts[0]);
-  assert.ok(pairOf(example.entry).includes(1));
+  assert.ok(example.given.includes(1));
   assert.deepEqual(problems, []);
 });

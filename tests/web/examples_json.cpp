@@ -1,6 +1,7 @@
 // Writes the worked examples and the run-time error examples as JSON, with the message each
 // error must bring, for the page's tests in the browser: one table for every face's tests.
 #include "calc/problem_type.hpp"
+#include "calc/quantity.hpp"
 #include "form/content.hpp"
 #include "form/words.hpp"
 #include "worked_examples.hpp"
@@ -34,9 +35,13 @@ std::string texts(const korvala::test::Texts& values) {
     return json + "]";
 }
 
+// The type, its list entry, the rows of its given pair, and what the user types.
 std::string common(korvala::calc::ProblemType type, const korvala::test::Texts& typed) {
+    const korvala::calc::GivenPair pair = korvala::calc::givenPairOf(type);
     return "\"type\":" + std::to_string(static_cast<int>(type)) +
-           ",\"entry\":" + quoted(korvala::form::listEntryOf(type)) + ",\"typed\":" + texts(typed);
+           ",\"entry\":" + quoted(korvala::form::listEntryOf(type)) + ",\"given\":[" +
+           std::to_string(korvala::calc::indexOf(pair.first)) + "," +
+           std::to_string(korvala::calc::indexOf(pair.second)) + "],\"typed\":" + texts(typed);
 }
 
 } // namespace

@@ -93,17 +93,12 @@ export async function typeValues(page, typed) {
   }
 }
 
-// The pair of a problem type, from its list entry ("R H"), as indices of the value rows.
-export function pairOf(entry) {
-  const letters = ['R', 'H', 'D', 'S', 'V'];
-  return entry.split(' ').map((letter) => letters.indexOf(letter));
-}
-
-export async function expectPairApplied(page, entry) {
-  const given = pairOf(entry);
+// Exactly the example's given pair checked and editable, every check box disabled.
+export async function expectPairApplied(page, example) {
   for (const [row, state] of (await rows(page)).entries()) {
-    assert.equal(state.checked, given.includes(row), `Check1(${row}) for ${entry}`);
-    assert.equal(state.locked, !given.includes(row), `Text2(${row}) lock for ${entry}`);
+    const given = example.given.includes(row);
+    assert.equal(state.checked, given, `Check1(${row}) for ${example.entry}`);
+    assert.equal(state.locked, !given, `Text2(${row}) lock for ${example.entry}`);
     assert.equal(state.checkEnabled, false, `Check1(${row}) disabled`);
   }
 }

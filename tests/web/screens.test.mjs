@@ -60,7 +60,7 @@ test('on a phone the list, the boxes and the buttons work by touch', async () =>
   const option = problemList(page).locator('option').nth(example.type);
   const place = await option.boundingBox();
   await page.touchscreen.tap(place.x + place.width / 2, place.y + place.height / 2);
-  await expectPairApplied(page, example.entry);
+  await expectPairApplied(page, example);
   for (const [row, typed] of example.typed.entries()) {
     if (typed !== '') {
       await valueBox(page, row).tap();

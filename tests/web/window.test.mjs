@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import {
-  control, expectPairApplied, focusedName, launchBrowser, openWindow, problemList, rows,
+  control, examples, expectPairApplied, focusedName, launchBrowser, openWindow, problemList, rows,
   serveFolder, siteFolder,
 } from './harness.mjs';
 
@@ -144,7 +144,7 @@ test('after start-up "R H" is applied, the boxes are empty and the statement has
   async () => {
     const { page, description, problems } = window;
     assert.equal(await problemList(page).evaluate((list) => list.selectedIndex), 0);
-    await expectPairApplied(page, description.listEntries[0]);
+    await expectPairApplied(page, examples.worked[0]);
     assert.deepEqual((await rows(page)).map((row) => [row.text, row.fullValue]),
       Array(5).fill(['', '']));
     assert.equal(await focusedName(page), description.controls[description.firstFocus].name);
