@@ -222,8 +222,7 @@ private:
         exponentDigits_ = readDigits();
     }
 
-    // The number as float_text::readDecimal() reads it: the text itself where it is already in that
-    // form.
+    // The number as the conversion reads it: the text itself where it is already in that form.
     [[nodiscard]] std::string normalised() const {
         std::string number;
         number.reserve(integerDigits_.size() + fractionDigits_.size() + exponentDigits_.size() + 4);
