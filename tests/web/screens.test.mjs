@@ -76,16 +76,30 @@ test('on a phone the list, the boxes and the buttons work by touch', async () =>
   await window.close();
 });
 
-test('on a desktop screen the window keeps its designed size', async () => {
-  const window = await openWindow(browser, site.url, { viewport: { width: 1024, height: 768 } });
-  const { page, description } = window;
-  const size = await page.evaluate(() => {
-    const rect = document.getElementById('window').getBoundingClientRect();
-    return { width: rect.width, height: rect.height };
+test('on a desktop screen the window keeps its designed size, and follows the browser\'s',
+  async () => {
+    const window = await openWindow(browser, site.url, { viewport: { width: 1024, height: 768 } });
+    const { page, description } = window;
+    const size = () => page.evaluate(() => {
+      const rect = document.getElementById('window').getBoundingClientRect();
+      const root = document.documentElement;
+      return { width: rect.width, height: rect.height,
+        scrollsSideways: root.scrollWidth > root.clientWidth };
+    });
+    const designed = {
+      width: description.clientArea.width / description.twipsPerPixel,
+      height: description.clientArea.height / description.twipsPerPixel,
+      scrollsSideways: false,
+    };
+    assert.deepEqual(await size(), designed);
+    await page.setViewportSize({ width: 400, height: 768 });
+    await page.waitForFunction((width) =>
+      document.getElementById('window').getBoundingClientRect().width < width, designed.width);
+    assert.equal((await size()).scrollsSideways, false);
+    await page.setViewportSize({ width: 1024, height: 768 });
+    await page.waitForFunction((width) =>
+      document.getElementById('window').getBoundingClientRect().width === width, designed.width);
+    assert.deepEqual(await size(), designed);
+    assert.deepEqual(window.problems, []);
+    await window.close();
   });
-  assert.deepEqual(size, {
-    width: description.clientArea.width / description.twipsPerPixel,
-    height: description.clientArea.height / description.twipsPerPixel,
-  });
-  await window.close();
-});
