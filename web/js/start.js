@@ -12,7 +12,7 @@ Module.onRuntimeInitialized = () => {
   fitToScreen(realised.window, description);
   document.body.append(realised.window);
   Module._korvala_form_load();
-  // The window fits the screen already: nothing to scroll to, and no layout to wait for.
+  // The window fits the screen already: there is nothing to scroll to.
   realised.byPosition[description.firstFocus].focus({ preventScroll: true });
   performance.mark('korvala-ready');
   document.documentElement.dataset.window = 'ready';
