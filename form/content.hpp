@@ -41,6 +41,8 @@ inline constexpr std::string_view kPictureName = "Чертеж на цилинд
 
 // The message of a run-time error: its number and its text.
 [[nodiscard]] std::string runTimeErrorMessage(int number, std::string_view text);
+// The one button of that message, which closes it.
+inline constexpr std::string_view kErrorDismissText = "OK";
 
 inline constexpr Rgb kWindowBackground{192, 192, 255};
 inline constexpr Rgb kLabelBackground{255, 192, 128};

@@ -18,8 +18,10 @@ ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format clang-tidy des
 # The start-up benchmark opens both windows on a virtual display.
 bench=(libbenchmark-dev libxcb1-dev xvfb xdotool)
 # The WebAssembly build (Emscripten, GoogleTest's sources, the JSON header) and Node.js, which
-# runs its tests; they compare korvala-calc with the native one, which the test set builds.
-web=(emscripten nodejs googletest nlohmann-json3-dev)
+# runs its tests; they compare korvala-calc with the native one, which the test set builds. The
+# page's tests drive Debian's Chromium; npm is a package of its own beside Debian's Node.js
+# (other builds of Node.js bring it along).
+web=(emscripten nodejs googletest nlohmann-json3-dev chromium)
 
 case "${1:-}" in
 run) wanted=("${build[@]}" nlohmann-json3-dev "${window[@]}") ;;
@@ -39,6 +41,9 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 missing=()
+if [[ " ${wanted[*]} " == *" nodejs "* ]] && ! command -v npm >/dev/null; then
+    missing+=(npm)
+fi
 for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
         missing+=("$package")
@@ -51,4 +56,13 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
     "${as_root[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The page's browser tests: the npm packages their lock file pins, none of them a browser.
+if [[ " ${wanted[*]} " == *" chromium "* ]]; then
+    tests_web="$(dirname "$0")/../tests/web"
+    if [ ! -f "$tests_web/node_modules/.package-lock.json" ] ||
+        [ "$tests_web/package-lock.json" -nt "$tests_web/node_modules/.package-lock.json" ]; then
+        npm ci --prefix "$tests_web" --no-audit --no-fund
+    fi
 fi

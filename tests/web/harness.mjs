@@ -1,0 +1,106 @@
+// What the page's tests share: the built folder served from 127.0.0.1, the browser, the
+// window's own description (read from the page's core), the examples' table, and a record of
+// everything that must not happen (console errors, uncaught exceptions, requests outside the
+// page's folder).
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { pathToFileURL } from 'node:url';
+import { launchBrowser } from './browser.mjs';
+import { serveFolder } from './static_server.mjs';
+
+export const siteFolder = process.env.KORVALA_SITE;
+export const examples = JSON.parse(readFileSync(process.env.KORVALA_EXAMPLES, 'utf8'));
+assert.ok(siteFolder, 'KORVALA_SITE names the built page folder');
+
+export { launchBrowser, serveFolder };
+
+export const fileUrl = () => pathToFileURL(`${siteFolder}/index.html`).href;
+
+// Opens the page in a fresh context (no service worker, nothing kept) and waits until the
+// window takes input. contextOptions: locale, viewport, hasTouch, ...
+export async function openWindow(browser, baseUrl, contextOptions = {}) {
+  const context = await browser.newContext({ locale: 'bg-BG', ...contextOptions });
+  const problems = [];
+  const folder = baseUrl.startsWith('file:') ? baseUrl.replace(/[^/]*$/, '') : baseUrl;
+  context.on('request', (request) => {
+    if (!request.url().startsWith(folder)) {
+      problems.push(`request outside the folder: ${request.url()}`);
+    }
+  });
+  context.on('console', (message) => {
+    if (message.type() === 'error' || message.type() === 'warning') {
+      problems.push(`console ${message.type()}: ${message.text()}`);
+    }
+  });
+  const page = await context.newPage();
+  page.on('pageerror', (error) => problems.push(`uncaught: ${error.message}`));
+  await page.goto(baseUrl);
+  await waitUntilReady(page);
+  const description = await page.evaluate(() => readWindowDescription());
+  return { context, page, problems, description, close: () => context.close() };
+}
+
+export async function waitUntilReady(page) {
+  await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
+}
+
+export const control = (page, name) => page.locator(`[data-name="${name}"]`);
+export const valueBox = (page, row) => control(page, `Text2(${row})`);
+export const checkBox = (page, row) => control(page, `Check1(${row})`).locator('input');
+export const problemList = (page) => control(page, 'List1(0)');
+export const button = (page, index) => control(page, `Command1(${index})`);
+
+// The value rows as the user sees them.
+export function rows(page) {
+  return page.evaluate(() => [0, 1, 2, 3, 4].map((row) => {
+    const box = document.querySelector(`[data-name="Text2(${row})"]`);
+    const check = document.querySelector(`[data-name="Check1(${row})"] input`);
+    return {
+      text: box.value,
+      fullValue: box.getAttribute('title') ?? '',
+      locked: box.readOnly,
+      checked: check.checked,
+      checkEnabled: !check.disabled,
+    };
+  }));
+}
+
+export const texts = async (page) => (await rows(page)).map((row) => row.text);
+export const fullValues = async (page) => (await rows(page)).map((row) => row.fullValue);
+
+// The designed name of the control that has the focus.
+export const focusedName = (page) =>
+  page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name ?? null);
+
+// Picks a problem type as a keyboard user does: into the list, to its top, down to the entry.
+export async function chooseType(page, type) {
+  await problemList(page).focus();
+  await page.keyboard.press('Home');
+  for (let step = 0; step < type; step += 1) {
+    await page.keyboard.press('ArrowDown');
+  }
+  assert.equal(await problemList(page).evaluate((list) => list.selectedIndex), type);
+}
+
+// Types an example's given values into their boxes, clicking into each first.
+export async function typeValues(page, typed) {
+  for (const [row, text] of typed.entries()) {
+    if (text !== '') {
+      await valueBox(page, row).click();
+      await page.keyboard.press('Control+A');
+      await page.keyboard.type(text);
+    }
+  }
+}
+
+// Exactly the example's given pair checked and editable, every check box disabled.
+export async function expectPairApplied(page, example) {
+  for (const [row, state] of (await rows(page)).entries()) {
+    const given = example.given.includes(row);
+    assert.equal(state.checked, given, `Check1(${row}) for ${example.entry}`);
+    assert.equal(state.locked, !given, `Text2(${row}) lock for ${example.entry}`);
+    assert.equal(state.checkEnabled, false, `Check1(${row}) disabled`);
+  }
+}
+
+export const errorDialog = (page) => page.locator('dialog.error');

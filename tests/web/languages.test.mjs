@@ -1,0 +1,51 @@
+// The numbers follow the browser's language: the decimal symbol of Bulgarian is the comma, of
+// English the period; what a box shows reads back as the number shown.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import {
+  button, chooseType, examples, fullValues, launchBrowser, openWindow, serveFolder, siteFolder,
+  texts, typeValues,
+} from './harness.mjs';
+
+let site;
+let browser;
+
+before(async () => {
+  site = await serveFolder(siteFolder);
+  browser = await launchBrowser();
+});
+
+after(async () => {
+  await browser?.close();
+  await site?.close();
+});
+
+// The examples' values are all below a thousand, so no grouping shows in either language.
+const languages = [
+  { locale: 'bg-BG', decimal: ',' },
+  { locale: 'en-US', decimal: '.' },
+];
+
+for (const { locale, decimal } of languages) {
+  test(`in ${locale} the values are written with "${decimal}"`, async () => {
+    const window = await openWindow(browser, site.url, { locale });
+    const { page, problems } = window;
+    const inLanguage = (values) => values.map((value) => value.replace('.', decimal));
+    for (const example of [examples.worked[0], examples.worked[7]]) {
+      await chooseType(page, example.type);
+      await typeValues(page, example.typed);
+      await button(page, 0).click();
+      assert.deepEqual(await texts(page), inLanguage(example.shown), example.entry);
+      assert.deepEqual(await fullValues(page), inLanguage(example.texts), example.entry);
+      // Typed back as shown, the given pair gives the same cylinder.
+      const shown = await texts(page);
+      const given = example.typed.map((typed, row) => (typed === '' ? '' : shown[row]));
+      await button(page, 1).click();
+      await typeValues(page, given);
+      await button(page, 0).click();
+      assert.deepEqual(await texts(page), shown, `${example.entry} typed back`);
+    }
+    assert.deepEqual(problems, []);
+    await window.close();
+  });
+}

@@ -1,0 +1,34 @@
+// The message of a run-time error: modal to the window, titled with its caption, one button
+// that closes it; the focus then goes back to where it was.
+function createErrorDialog(description) {
+  const dialog = document.createElement('dialog');
+  dialog.className = 'error';
+  const title = document.createElement('h1');
+  title.id = 'error-title';
+  title.textContent = description.caption;
+  const message = document.createElement('p');
+  message.id = 'error-message';
+  const close = document.createElement('button');
+  close.type = 'button';
+  close.textContent = description.errorDismiss;
+  close.addEventListener('click', () => dialog.close());
+  dialog.setAttribute('aria-labelledby', title.id);
+  dialog.setAttribute('aria-describedby', message.id);
+  dialog.append(title, message, close);
+  document.body.append(dialog);
+
+  let focusedBefore = null;
+  dialog.addEventListener('close', () => {
+    if (focusedBefore) {
+      focusedBefore.focus();
+    }
+  });
+  return {
+    show(text) {
+      focusedBefore = document.activeElement;
+      message.textContent = text;
+      dialog.showModal();
+      close.focus();
+    },
+  };
+}

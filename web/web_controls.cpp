@@ -1,0 +1,92 @@
+#include "web/web_controls.hpp"
+
+#include "form/content.hpp"
+#include "runtime/utf8.hpp"
+
+#include <algorithm>
+#include <emscripten.h>
+#include <limits>
+
+// The page's side of each call is in page_controls.js; texts cross as NUL-terminated UTF-8.
+// NOLINTBEGIN(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
+EM_JS(int, korvala_value_length, (int row), { return korvalaPage.valueLength(row); });
+EM_JS(void, korvala_copy_value, (int row, char* buffer, int size),
+      { korvalaPage.copyValue(row, buffer, size); });
+EM_JS(void, korvala_set_value, (int row, const char* text, const char* fullValue),
+      { korvalaPage.setValue(row, UTF8ToString(text), UTF8ToString(fullValue)); });
+EM_JS(void, korvala_drop_full_value, (int row), { korvalaPage.dropFullValue(row); });
+EM_JS(void, korvala_set_typing_limit, (int row, int characters),
+      { korvalaPage.setTypingLimit(row, characters); });
+EM_JS(void, korvala_set_locked, (int row, int locked), { korvalaPage.setLocked(row, locked); });
+EM_JS(int, korvala_is_checked, (int row), { return korvalaPage.isChecked(row); });
+EM_JS(void, korvala_set_checked, (int row, int checked), { korvalaPage.setChecked(row, checked); });
+EM_JS(void, korvala_set_check_enabled, (int row, int enabled),
+      { korvalaPage.setCheckEnabled(row, enabled); });
+EM_JS(int, korvala_list_index, (), { return korvalaPage.listIndex(); });
+EM_JS(void, korvala_set_list_index, (int position), { korvalaPage.setListIndex(position); });
+EM_JS(void, korvala_present_error, (const char* message),
+      { korvalaPage.presentError(UTF8ToString(message)); });
+// NOLINTEND(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
+
+namespace korvala::web {
+
+namespace {
+
+int rowArgument(std::size_t row) {
+    return static_cast<int>(row);
+}
+
+} // namespace
+
+std::string WebControls::valueText(std::size_t row) const {
+    const int length = korvala_value_length(rowArgument(row));
+    std::string text(static_cast<std::size_t>(length), '\0');
+    // The script writes the terminating NUL too, into the string's own terminator.
+    korvala_copy_value(rowArgument(row), text.data(), length + 1);
+    return text;
+}
+
+void WebControls::setValueText(std::size_t row, std::string_view text, std::string_view fullValue) {
+    const std::string shown(runtime::utf8::firstCharacters(text, typingLimits_.at(row)));
+    korvala_set_value(rowArgument(row), shown.c_str(), std::string(fullValue).c_str());
+}
+
+void WebControls::dropFullValue(std::size_t row) {
+    korvala_drop_full_value(rowArgument(row));
+}
+
+void WebControls::setTypingLimit(std::size_t row, std::size_t characters) {
+    typingLimits_.at(row) = characters;
+    korvala_set_typing_limit(rowArgument(row), static_cast<int>(std::min<std::size_t>(
+                                                   characters, std::numeric_limits<int>::max())));
+}
+
+void WebControls::setLocked(std::size_t row, bool locked) {
+    korvala_set_locked(rowArgument(row), locked ? 1 : 0);
+}
+
+bool WebControls::isChecked(std::size_t row) const {
+    return korvala_is_checked(rowArgument(row)) != 0;
+}
+
+void WebControls::setChecked(std::size_t row, bool checked) {
+    korvala_set_checked(rowArgument(row), checked ? 1 : 0);
+}
+
+void WebControls::setCheckEnabled(std::size_t row, bool enabled) {
+    korvala_set_check_enabled(rowArgument(row), enabled ? 1 : 0);
+}
+
+int WebControls::listIndex() const {
+    return korvala_list_index();
+}
+
+void WebControls::setListIndex(int position) {
+    korvala_set_list_index(position);
+}
+
+void WebControls::presentError(int number, std::string_view text) {
+    korvala_present_error(form::content::runTimeErrorMessage(number, text).c_str());
+}
+
+} // namespace korvala::web

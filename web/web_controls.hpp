@@ -1,0 +1,41 @@
+// The form's controls over the page: every call goes to the page's script, which holds the
+// controls it built from the window's description. The script keeps the state (the texts, the
+// checks, the selection), as the other faces' toolkits do; this side only cuts a text the
+// program sets to the box's typing limit, by characters.
+#pragma once
+
+#include "calc/quantity.hpp"
+#include "form/form_controls.hpp"
+
+#include <array>
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace korvala::web {
+
+class WebControls final : public form::FormControls {
+public:
+    [[nodiscard]] std::string valueText(std::size_t row) const override;
+    void setValueText(std::size_t row, std::string_view text, std::string_view fullValue) override;
+    void dropFullValue(std::size_t row) override;
+    void setTypingLimit(std::size_t row, std::size_t characters) override;
+    void setLocked(std::size_t row, bool locked) override;
+    [[nodiscard]] bool isChecked(std::size_t row) const override;
+    void setChecked(std::size_t row, bool checked) override;
+    void setCheckEnabled(std::size_t row, bool enabled) override;
+    [[nodiscard]] int listIndex() const override;
+    void setListIndex(int position) override;
+    // Opens the message and returns at once: the page cannot wait, but the message is modal and
+    // the form has changed nothing, so nothing can happen before the user closes it.
+    void presentError(int number, std::string_view text) override;
+
+private:
+    std::array<std::size_t, calc::kQuantityCount> typingLimits_{
+        std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::size_t>::max(),
+        std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::size_t>::max(),
+        std::numeric_limits<std::size_t>::max()};
+};
+
+} // namespace korvala::web
