@@ -42,8 +42,8 @@ BrandingText "Korvala ${VERSION}"
 !insertmacro MUI_LANGUAGE "Bulgarian"
 !insertmacro MUI_LANGUAGE "English"
 
-LangString KorvalaRunning ${LANG_BULGARIAN} "Korvala е отворена. Затворете прозореца ѝ и изберете „Повторен опит“ или изберете „Отказ“, за да прекъснете."
-LangString KorvalaRunning ${LANG_ENGLISH} "Korvala is open. Close its window and choose Retry, or choose Cancel to stop."
+LangString KorvalaRunning ${LANG_BULGARIAN} "Korvala е отворена: затворете прозореца ѝ, за да продължите."
+LangString KorvalaRunning ${LANG_ENGLISH} "Korvala is open: close its window to go on."
 LangString KorvalaStopped ${LANG_BULGARIAN} "Korvala е отворена: нищо не е променено."
 LangString KorvalaStopped ${LANG_ENGLISH} "Korvala is open: nothing has been changed."
 

@@ -26,6 +26,7 @@ die() {
 }
 windows() { "$wine" "$@" 2>/dev/null | tr -d '\r'; }
 unix_path() { windows winepath -u "$1"; }
+contents() { find "$1" -mindepth 1 -printf '%P\n' | sort; }
 
 "$wine" wineboot --init 2>/dev/null
 "$wineserver" -w
@@ -63,7 +64,7 @@ check_installed() {
     local when=$1
     shift
     local listed
-    listed=$(cd "$installed" && ls -A | sort)
+    listed=$(contents "$installed")
     [ "$listed" = "$(printf '%s\n' "${programs[@]}" "$@" | sort)" ] ||
         fail "$when: the folder holds: $listed"
     cmp -s "$installed/korvala.exe" "$korvala" || fail "$when: korvala.exe is not this build's"
@@ -89,13 +90,14 @@ install() {
 }
 
 uninstall() {
-    local command program
+    local command program arguments
     command=$(entry | sed -n 's/^QuietUninstallString REG_SZ //p')
     [ -n "$command" ] || die "$1: no QuietUninstallString"
     program=${command#\"}
     program=${program%%\"*}
+    read -ra arguments <<<"${command##*\" }"
     # The uninstaller runs from a copy in %TEMP% and returns at once: wait for it.
-    "$wine" "$program" ${command##*\" } 2>/dev/null || die "$1: the uninstaller failed to start"
+    "$wine" "$program" "${arguments[@]}" 2>/dev/null || die "$1: the uninstaller failed to start"
     "$wineserver" -w
 }
 
@@ -118,8 +120,8 @@ status=0
 check_installed "after installing while Korvala runs" "$user_file"
 
 uninstall "uninstallation"
-[ "$(cd "$installed" && ls -A)" = "$user_file" ] ||
-    fail "after uninstallation the folder holds: $(ls -A "$installed")"
+left=$(contents "$installed")
+[ "$left" = "$user_file" ] || fail "after uninstallation the folder holds: $left"
 [ ! -e "$shortcut" ] || fail "the shortcut is left after uninstallation"
 windows reg query "$key" >/dev/null && fail "the uninstall entry is left after uninstallation"
 

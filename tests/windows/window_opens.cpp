@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -30,9 +31,9 @@ BOOL CALLBACK checkWindow(HWND window, LPARAM parameter) {
     auto* search = reinterpret_cast<WindowSearch*>(parameter);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (process == search->process && lstrcmpW(name, korvala::win::kWindowClass) == 0 &&
+    std::array<wchar_t, 64> name{};
+    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    if (process == search->process && lstrcmpW(name.data(), korvala::win::kWindowClass) == 0 &&
         IsWindowVisible(window) != FALSE) {
         search->found = window;
         return FALSE;
