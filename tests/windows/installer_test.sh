@@ -4,11 +4,11 @@
 # the installed korvala-calc; installs again over it, and once more while Korvala runs; then
 # uninstalls with the entry's own command and checks that only what the user put there is left.
 # Run it on a display (xvfb-run).
-# Usage: installer_test.sh WINE win32|win64 PREFIX SETUP.EXE WINDOW_OPENS.EXE KORVALA.EXE
-#        KORVALA-CALC.EXE VERSION
+# Usage: installer_test.sh WINE win32|win64 PREFIX SETUP.EXE WINDOW_OPENS.EXE SETUP_LANGUAGE.EXE
+#        KORVALA.EXE KORVALA-CALC.EXE VERSION
 #   KORVALA.EXE and KORVALA-CALC.EXE are the programs the setup program must install there.
 set -euo pipefail
-wine=$1 arch=$2 setup=$4 window_opens=$5 korvala=$6 calc=$7 version=$8
+wine=$1 arch=$2 setup=$4 window_opens=$5 setup_language=$6 korvala=$7 calc=$8 version=$9
 export WINEPREFIX=$3 WINEARCH=$arch WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 wineserver=$(dirname "$wine")/wineserver
@@ -100,6 +100,15 @@ uninstall() {
     "$wine" "$program" "${arguments[@]}" 2>/dev/null || die "$1: the uninstaller failed to start"
     "$wineserver" -w
 }
+
+# The pages are Bulgarian, but English on an English Windows (of any country).
+for language in 'bg_BG:Напред >' 'en_GB:Next >' 'de_DE:Напред >'; do
+    page=$(LANG=${language%%:*}.UTF-8 LC_ALL=${language%%:*}.UTF-8 \
+        windows "$setup_language" "$(windows winepath -w "$setup")")
+    # Where the keyboard accelerator (&) stands is the translation's business.
+    [ "${page//&/}" = "${language#*:}" ] ||
+        fail "on a ${language%%:*} Windows the first page shows \"$page\""
+done
 
 install "first installation"
 check_installed "first installation"
