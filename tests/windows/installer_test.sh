@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Does with the setup program what a user does, in a throw-away Wine prefix: installs silently,
-# checks the files, the shortcut and the uninstall entry, opens the installed window and asks
-# the installed korvala-calc; installs again over it, and once more while Korvala runs; then
-# uninstalls with the entry's own command and checks that only what the user put there is left.
+# Does with the setup program what a user does, in a throw-away Wine prefix: opens its first page
+# on Windows in three languages; installs silently, checks the files, the shortcut and the
+# uninstall entry, opens the installed window and asks the installed korvala-calc; installs again
+# over it, and once more while Korvala runs; then uninstalls with the entry's own command and
+# checks that only what the user put there is left.
 # Run it on a display (xvfb-run).
 # Usage: installer_test.sh WINE win32|win64 PREFIX SETUP.EXE WINDOW_OPENS.EXE SETUP_LANGUAGE.EXE
 #        KORVALA.EXE KORVALA-CALC.EXE VERSION
