@@ -128,6 +128,12 @@ status=0
     status=$?
 [ "$status" = 2 ] || fail "installing while Korvala runs ended with status $status, not 2 (stopped)"
 check_installed "after installing while Korvala runs" "$user_file"
+# Run in place (_?=), the uninstaller ends with its own status instead of returning at once.
+status=0
+"$wine" "$window_opens" "$folder\\korvala.exe" "\"$folder\\uninstall.exe\" /S _?=$folder" 2>/dev/null ||
+    status=$?
+[ "$status" = 2 ] || fail "uninstalling while Korvala runs ended with status $status, not 2 (stopped)"
+check_installed "after uninstalling while Korvala runs" "$user_file"
 
 uninstall "uninstallation"
 left=$(contents "$installed")
