@@ -8,13 +8,15 @@
 # Usage: installer_test.sh WINE win32|win64 PREFIX SETUP.EXE WINDOW_OPENS.EXE SETUP_LANGUAGE.EXE
 #        KORVALA.EXE KORVALA-CALC.EXE VERSION
 #   KORVALA.EXE and KORVALA-CALC.EXE are the programs the setup program must install there.
-set -euo pipefail
+set -Eeuo pipefail
 wine=$1 arch=$2 setup=$4 window_opens=$5 setup_language=$6 korvala=$7 calc=$8 version=$9
 export WINEPREFIX=$3 WINEARCH=$arch WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 wineserver=$(dirname "$wine")/wineserver
 rm -rf "$WINEPREFIX"
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+# A step that fails unexpectedly ends the test; it says which.
+trap 'echo "FAILED: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 failures=0
 fail() {
@@ -25,11 +27,13 @@ die() {
     echo "FAILED: $*" >&2
     exit 1
 }
-windows() { "$wine" "$@" 2>/dev/null | tr -d '\r'; }
+# What a Windows program writes, without its line ends' CR; its messages stay on standard error
+# (which CTest shows when a test fails).
+windows() { "$wine" "$@" | tr -d '\r'; }
 unix_path() { windows winepath -u "$1"; }
 contents() { find "$1" -mindepth 1 -printf '%P\n' | sort; }
 
-"$wine" wineboot --init 2>/dev/null
+"$wine" wineboot --init
 "$wineserver" -w
 folder=$(windows cmd /c echo '%LOCALAPPDATA%')'\Programs\Korvala'
 installed=$(unix_path "$folder")
@@ -86,7 +90,7 @@ check_installed() {
 
 install() {
     local status=0
-    "$wine" "$setup" /S 2>/dev/null || status=$?
+    "$wine" "$setup" /S || status=$?
     [ "$status" = 0 ] || die "$1: the setup program ended with status $status"
 }
 
@@ -98,14 +102,14 @@ uninstall() {
     program=${program%%\"*}
     read -ra arguments <<<"${command##*\" }"
     # The uninstaller runs from a copy in %TEMP% and returns at once: wait for it.
-    "$wine" "$program" "${arguments[@]}" 2>/dev/null || die "$1: the uninstaller failed to start"
+    "$wine" "$program" "${arguments[@]}" || die "$1: the uninstaller failed to start"
     "$wineserver" -w
 }
 
 # The pages are Bulgarian, but English on an English Windows (of any country).
 for language in 'bg_BG:Напред >' 'en_GB:Next >' 'de_DE:Напред >'; do
-    page=$(LANG=${language%%:*}.UTF-8 LC_ALL=${language%%:*}.UTF-8 \
-        windows "$setup_language" "$(windows winepath -w "$setup")")
+    page=$(env LANG="${language%%:*}.UTF-8" LC_ALL="${language%%:*}.UTF-8" \
+        "$wine" "$setup_language" "$(windows winepath -w "$setup")" | tr -d '\r')
     # Where the keyboard accelerator (&) stands is the translation's business.
     [ "${page//&/}" = "${language#*:}" ] ||
         fail "on a ${language%%:*} Windows the first page shows \"$page\""
@@ -113,7 +117,7 @@ done
 
 install "first installation"
 check_installed "first installation"
-"$wine" "$window_opens" "$folder\\korvala.exe" 2>/dev/null || fail "the installed window did not open"
+"$wine" "$window_opens" "$folder\\korvala.exe" || fail "the installed window did not open"
 answer=$(echo '{"type": 0, "texts": ["1", "1", "", "", ""], "checks": [1, 1, 0, 0, 0]}' |
     windows "$folder\\korvala-calc.exe" --decimal .)
 [ "$answer" = '{"outcome":"completed","texts":["1.0000000","1.0000000","2.2360680","6.2831853","3.1415927"],"shown":["1.00000","1.00000","2.23606","6.28318","3.14159"]}' ] ||
@@ -124,13 +128,13 @@ install "installation over an installed Korvala"
 check_installed "installation over an installed Korvala" "$user_file"
 
 status=0
-"$wine" "$window_opens" "$folder\\korvala.exe" "$(windows winepath -w "$setup") /S" 2>/dev/null ||
+"$wine" "$window_opens" "$folder\\korvala.exe" "$(windows winepath -w "$setup") /S" ||
     status=$?
 [ "$status" = 2 ] || fail "installing while Korvala runs ended with status $status, not 2 (stopped)"
 check_installed "after installing while Korvala runs" "$user_file"
 # Run in place (_?=), the uninstaller ends with its own status instead of returning at once.
 status=0
-"$wine" "$window_opens" "$folder\\korvala.exe" "\"$folder\\uninstall.exe\" /S _?=$folder" 2>/dev/null ||
+"$wine" "$window_opens" "$folder\\korvala.exe" "\"$folder\\uninstall.exe\" /S _?=$folder" ||
     status=$?
 [ "$status" = 2 ] || fail "uninstalling while Korvala runs ended with status $status, not 2 (stopped)"
 check_installed "after uninstalling while Korvala runs" "$user_file"
