@@ -42,10 +42,10 @@ BrandingText "Korvala ${VERSION}"
 !insertmacro MUI_LANGUAGE "Bulgarian"
 !insertmacro MUI_LANGUAGE "English"
 
-LangString KorvalaRunning ${LANG_BULGARIAN} "Korvala е отворена: затворете прозореца ѝ, за да продължите."
-LangString KorvalaRunning ${LANG_ENGLISH} "Korvala is open: close its window to go on."
-LangString KorvalaStopped ${LANG_BULGARIAN} "Korvala е отворена: нищо не е променено."
-LangString KorvalaStopped ${LANG_ENGLISH} "Korvala is open: nothing has been changed."
+LangString KorvalaRunning ${LANG_BULGARIAN} "Korvala работи: затворете прозореца ѝ и спрете korvala-calc, за да продължите."
+LangString KorvalaRunning ${LANG_ENGLISH} "Korvala is running: close its window and stop korvala-calc to go on."
+LangString KorvalaStopped ${LANG_BULGARIAN} "Korvala работи: нищо не е променено."
+LangString KorvalaStopped ${LANG_ENGLISH} "Korvala is running: nothing has been changed."
 
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
@@ -57,13 +57,31 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "korvala-${VERSION}-setup.exe"
 
-; Stops, before anything is changed, while Korvala runs: its program files could not be replaced
-; or removed, and the installation would be left half done. A silent run ends with status 2.
-!macro StopWhileKorvalaRuns
+; Jumps to the label when the program file is in use: Windows refuses to open a running
+; program for writing.
+!macro JumpIfInUse file label
+    ${If} ${FileExists} "${file}"
+        ClearErrors
+        FileOpen $0 "${file}" a
+        ${If} ${Errors}
+            Goto ${label}
+        ${EndIf}
+        FileClose $0
+    ${EndIf}
+!macroend
+
+; Stops, before anything is changed, while Korvala runs (its window open, or korvala-calc in a
+; script) from the folder: its program files could not be replaced or removed, and the
+; installation would be left half done. A silent run ends with status 2.
+!macro StopWhileKorvalaRuns folder
     !define stop_label stop_${__COUNTER__}
     ${stop_label}_look:
     FindWindow $0 "${WINDOW_CLASS}"
-    IntCmp $0 0 ${stop_label}_free
+    StrCmp $0 0 0 ${stop_label}_running
+    !insertmacro JumpIfInUse "${folder}\korvala.exe" ${stop_label}_running
+    !insertmacro JumpIfInUse "${folder}\korvala-calc.exe" ${stop_label}_running
+    Goto ${stop_label}_free
+    ${stop_label}_running:
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(KorvalaRunning)" /SD IDCANCEL \
         IDRETRY ${stop_label}_look
     DetailPrint "$(KorvalaStopped)"
@@ -81,11 +99,14 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "korvala-${VERSION}-set
 !macroend
 
 Section
-    !insertmacro StopWhileKorvalaRuns
+    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    !insertmacro StopWhileKorvalaRuns "$INSTDIR"
+    ${If} $2 != ""
+        !insertmacro StopWhileKorvalaRuns "$2"
+    ${EndIf}
 
     ; Another installation, of this version or another, is removed by its own uninstaller, which
     ; knows its files; run in place (_?=) so that it is finished before the new files come.
-    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $2 != ""
     ${AndIf} ${FileExists} "$2\uninstall.exe"
         ExecWait '"$2\uninstall.exe" /S _?=$2'
@@ -131,7 +152,7 @@ SectionEnd
 ; Only what the setup program put there goes: whatever else the user keeps in the folder stays,
 ; and so does the folder with it.
 Section "Uninstall"
-    !insertmacro StopWhileKorvalaRuns
+    !insertmacro StopWhileKorvalaRuns "$INSTDIR"
 
     Delete "$SMPROGRAMS\Korvala.lnk"
     Delete "$INSTDIR\korvala.exe"

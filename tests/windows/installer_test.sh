@@ -2,8 +2,8 @@
 # Does with the setup program what a user does, in a throw-away Wine prefix: opens its first page
 # on Windows in three languages; installs silently, checks the files, the shortcut and the
 # uninstall entry, opens the installed window and asks the installed korvala-calc; installs again
-# over it, and once more while Korvala runs; then uninstalls with the entry's own command and
-# checks that only what the user put there is left.
+# over it, and tries again while Korvala runs (its window, or korvala-calc); then uninstalls with
+# the entry's own command and checks that only what the user put there is left.
 # Run it on a display (xvfb-run).
 # Usage: installer_test.sh WINE win32|win64 PREFIX SETUP.EXE WINDOW_OPENS.EXE SETUP_LANGUAGE.EXE
 #        KORVALA.EXE KORVALA-CALC.EXE VERSION
@@ -118,10 +118,10 @@ done
 install "first installation"
 check_installed "first installation"
 "$wine" "$window_opens" "$folder\\korvala.exe" || fail "the installed window did not open"
-answer=$(echo '{"type": 0, "texts": ["1", "1", "", "", ""], "checks": [1, 1, 0, 0, 0]}' |
-    windows "$folder\\korvala-calc.exe" --decimal .)
-[ "$answer" = '{"outcome":"completed","texts":["1.0000000","1.0000000","2.2360680","6.2831853","3.1415927"],"shown":["1.00000","1.00000","2.23606","6.28318","3.14159"]}' ] ||
-    fail "the installed korvala-calc answered: $answer"
+request='{"type": 0, "texts": ["1", "1", "", "", ""], "checks": [1, 1, 0, 0, 0]}'
+completed='{"outcome":"completed","texts":["1.0000000","1.0000000","2.2360680","6.2831853","3.1415927"],"shown":["1.00000","1.00000","2.23606","6.28318","3.14159"]}'
+answer=$(echo "$request" | windows "$folder\\korvala-calc.exe" --decimal .)
+[ "$answer" = "$completed" ] || fail "the installed korvala-calc answered: $answer"
 
 echo 'R = 2, H = 3' >"$installed/$user_file"
 install "installation over an installed Korvala"
@@ -138,6 +138,23 @@ status=0
     status=$?
 [ "$status" = 2 ] || fail "uninstalling while Korvala runs ended with status $status, not 2 (stopped)"
 check_installed "after uninstalling while Korvala runs" "$user_file"
+
+# korvala-calc serving a script holds its program file as well; it is running once it answers.
+mkfifo "$WINEPREFIX/requests" "$WINEPREFIX/answers"
+"$wine" "$folder\\korvala-calc.exe" --decimal . <"$WINEPREFIX/requests" >"$WINEPREFIX/answers" &
+calc_job=$!
+exec 3>"$WINEPREFIX/requests" 4<"$WINEPREFIX/answers"
+echo "$request" >&3
+answer=
+read -r -t 120 answer <&4 || true
+[ "${answer%$'\r'}" = "$completed" ] || fail "korvala-calc serving a script answered: $answer"
+status=0
+"$wine" "$setup" /S || status=$?
+[ "$status" = 2 ] || fail "installing while korvala-calc runs ended with status $status, not 2"
+exec 3>&-
+wait "$calc_job" || fail "korvala-calc did not end cleanly at the end of its input"
+exec 4<&-
+check_installed "after installing while korvala-calc runs" "$user_file"
 
 uninstall "uninstallation"
 left=$(contents "$installed")
