@@ -12,6 +12,8 @@ tools=(qt6-svg-dev libxcb1-dev)
 ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format clang-tidy desktop-file-utils appstream
     build-essential debhelper dpkg-dev lintian
     g++-mingw-w64-x86-64 googletest wine64 xvfb xauth
+    # The Windows setup program and portable zip, and their tests' look inside the zip.
+    nsis zip unzip
     # 32-bit Windows programs run in Wine's i386 half, which draws through 32-bit X libraries.
     wine32:i386 libxrender1:i386 libxext6:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386
     libxinerama1:i386 libfreetype6:i386 libfontconfig1:i386)
