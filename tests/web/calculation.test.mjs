@@ -2,34 +2,21 @@
 // declines, run-time errors and their message, clearing, changing the type, the typing limit,
 // locks, Return, and the full value each box offers.
 import assert from 'node:assert/strict';
-import { after, before, beforeEach, test } from 'node:test';
+import { beforeEach, test } from 'node:test';
 import {
   button, checkBox, chooseType, control, errorDialog, examples, expectPairApplied, focusedName,
-  fullValues, launchBrowser, openWindow, problemList, rows, serveFolder, siteFolder,
-  texts, typeValues, valueBox,
+  fullValues, problemList, rows, servedPageAndBrowser, texts, typeValues, valueBox,
 } from './harness.mjs';
 
-let site;
-let browser;
+const served = servedPageAndBrowser();
 let window;
-
-before(async () => {
-  site = await serveFolder(siteFolder);
-  browser = await launchBrowser();
-});
 
 beforeEach(async () => {
   await window?.close();
   // The paste below goes through the clipboard, as a user's does.
-  window = await openWindow(browser, site.url, {
+  window = await served.open({
     locale: 'en-US', permissions: ['clipboard-read', 'clipboard-write'],
   });
-});
-
-after(async () => {
-  await window?.close();
-  await browser?.close();
-  await site?.close();
 });
 
 const empty = Array(5).fill('');

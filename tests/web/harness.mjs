@@ -4,6 +4,7 @@
 // page's folder).
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
+import { after } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { launchBrowser } from './browser.mjs';
 import { serveFolder } from './static_server.mjs';
@@ -15,6 +16,29 @@ assert.ok(siteFolder, 'KORVALA_SITE names the built page folder');
 export { launchBrowser, serveFolder };
 
 export const fileUrl = () => pathToFileURL(`${siteFolder}/index.html`).href;
+
+// The folder served and one browser for a whole test file, started by the first open() (which
+// opens the page from that server in a fresh context) and closed after the file's tests.
+export function servedPageAndBrowser() {
+  let started;
+  const start = () => {
+    started ??= Promise.all([serveFolder(siteFolder), launchBrowser()]);
+    return started;
+  };
+  after(async () => {
+    if (started) {
+      const [site, browser] = await started;
+      await browser.close();
+      await site.close();
+    }
+  });
+  return {
+    open: async (contextOptions) => {
+      const [site, browser] = await start();
+      return openWindow(browser, site.url, contextOptions);
+    },
+  };
+}
 
 // Opens the page in a fresh context (no service worker, nothing kept) and waits until the
 // window takes input. contextOptions: locale, viewport, hasTouch, ...

@@ -1,24 +1,12 @@
 // The numbers follow the browser's language: the decimal symbol of Bulgarian is the comma, of
 // English the period; what a box shows reads back as the number shown.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import {
-  button, chooseType, examples, fullValues, launchBrowser, openWindow, serveFolder, siteFolder,
-  texts, typeValues,
+  button, chooseType, examples, fullValues, servedPageAndBrowser, texts, typeValues,
 } from './harness.mjs';
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serveFolder(siteFolder);
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  await site?.close();
-});
+const served = servedPageAndBrowser();
 
 // The examples' values are all below a thousand, so no grouping shows in either language.
 const languages = [
@@ -28,7 +16,7 @@ const languages = [
 
 for (const { locale, decimal } of languages) {
   test(`in ${locale} the values are written with "${decimal}"`, async () => {
-    const window = await openWindow(browser, site.url, { locale });
+    const window = await served.open({ locale });
     const { page, problems } = window;
     const inLanguage = (values) => values.map((value) => value.replace('.', decimal));
     for (const example of [examples.worked[0], examples.worked[7]]) {

@@ -1,24 +1,12 @@
 // The window on a phone: scaled down as a whole to the screen's width, no sideways scrolling,
 // every control still where the table puts it (scaled) and working by touch.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import {
-  button, control, examples, expectPairApplied, launchBrowser, openWindow, problemList,
-  serveFolder, siteFolder, texts, valueBox,
+  button, control, examples, expectPairApplied, problemList, servedPageAndBrowser, texts, valueBox,
 } from './harness.mjs';
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serveFolder(siteFolder);
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  await site?.close();
-});
+const served = servedPageAndBrowser();
 
 const phone = {
   viewport: { width: 360, height: 640 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true,
@@ -26,7 +14,7 @@ const phone = {
 };
 
 test('on a phone the whole window fits the width, in the table\'s proportions', async () => {
-  const window = await openWindow(browser, site.url, phone);
+  const window = await served.open(phone);
   const { page, description, problems } = window;
   const fitted = await page.evaluate(() => {
     const root = document.documentElement;
@@ -54,7 +42,7 @@ test('on a phone the whole window fits the width, in the table\'s proportions', 
 });
 
 test('on a phone the list, the boxes and the buttons work by touch', async () => {
-  const window = await openWindow(browser, site.url, phone);
+  const window = await served.open(phone);
   const { page, problems } = window;
   const example = examples.worked[1];
   const option = problemList(page).locator('option').nth(example.type);
@@ -78,7 +66,7 @@ test('on a phone the list, the boxes and the buttons work by touch', async () =>
 
 test('on a desktop screen the window keeps its designed size, and follows the browser\'s',
   async () => {
-    const window = await openWindow(browser, site.url, { viewport: { width: 1024, height: 768 } });
+    const window = await served.open({ viewport: { width: 1024, height: 768 } });
     const { page, description } = window;
     const size = () => page.evaluate(() => {
       const rect = document.getElementById('window').getBoundingClientRect();

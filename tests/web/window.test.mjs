@@ -1,26 +1,18 @@
 // The window as it opens: every control where the control table puts it, with its text,
 // colours, role and accessible name; the state after start-up; the focus order.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { before, test } from 'node:test';
 import {
-  control, examples, expectPairApplied, focusedName, launchBrowser, openWindow, problemList, rows,
-  serveFolder, siteFolder,
+  control, examples, expectPairApplied, focusedName, problemList, rows, servedPageAndBrowser,
 } from './harness.mjs';
 
-let site;
-let browser;
+const served = servedPageAndBrowser();
 let window;
 
 before(async () => {
-  site = await serveFolder(siteFolder);
-  browser = await launchBrowser();
-  window = await openWindow(browser, site.url);
+  window = await served.open();
 });
 
-after(async () => {
-  await browser?.close();
-  await site?.close();
-});
 
 const colour = (rgb) => `rgb(${rgb.join(', ')})`;
 const roles = {
