@@ -16,28 +16,6 @@ namespace {
 namespace content = form::content;
 namespace layout = form::layout;
 
-std::string_view kindName(form::ControlKind kind) {
-    switch (kind) {
-    case form::ControlKind::Label:
-        return "label";
-    case form::ControlKind::ListBox:
-        return "list";
-    case form::ControlKind::Frame:
-        return "frame";
-    case form::ControlKind::CheckBox:
-        return "check";
-    case form::ControlKind::ValueBox:
-        return "value";
-    case form::ControlKind::StatementBox:
-        return "statement";
-    case form::ControlKind::Button:
-        return "button";
-    case form::ControlKind::PictureBox:
-        return "picture";
-    }
-    return "label";
-}
-
 void writeRect(JsonWriter& json, const layout::TwipRect& rect) {
     json.beginObject();
     json.member("left", rect.left);
@@ -88,6 +66,28 @@ int positionOf(const form::ControlName& control) {
 }
 
 } // namespace
+
+std::string_view kindName(form::ControlKind kind) {
+    switch (kind) {
+    case form::ControlKind::Label:
+        return "label";
+    case form::ControlKind::ListBox:
+        return "list";
+    case form::ControlKind::Frame:
+        return "frame";
+    case form::ControlKind::CheckBox:
+        return "check";
+    case form::ControlKind::ValueBox:
+        return "value";
+    case form::ControlKind::StatementBox:
+        return "statement";
+    case form::ControlKind::Button:
+        return "button";
+    case form::ControlKind::PictureBox:
+        return "picture";
+    }
+    return "label";
+}
 
 std::string windowDescriptionJson() {
     JsonWriter json;

@@ -4,10 +4,16 @@
 // shows what every other face shows.
 #pragma once
 
+#include "form/control_table.hpp"
+
 #include <string>
+#include <string_view>
 
 namespace korvala::web {
 
 [[nodiscard]] std::string windowDescriptionJson();
+
+// The name the page gives a kind of control: "statement", "label", "value", ...
+[[nodiscard]] std::string_view kindName(form::ControlKind kind);
 
 } // namespace korvala::web

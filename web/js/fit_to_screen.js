@@ -1,6 +1,5 @@
 // The window keeps its designed size where the screen has room for it, and is scaled down as a
-// whole where it has not (a phone), so that it never needs scrolling sideways. Called before the
-// window is in the page, the first fit measures an empty page, which costs start-up nothing.
+// whole where it has not (a phone), so that it never needs scrolling sideways.
 function fitToScreen(windowElement, description) {
   const width = description.clientArea.width / description.twipsPerPixel;
   const height = description.clientArea.height / description.twipsPerPixel;

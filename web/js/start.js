@@ -1,16 +1,12 @@
-// Start-up, once the core is ready: build the described window, start the form, give the focus
-// to its first control, and tell whoever waits that the window takes input.
+// Start-up, once the core is ready: find the described window's controls, start the form, give
+// the focus to its first control, and tell whoever waits that the window takes input.
 Module.onRuntimeInitialized = () => {
   const description = readWindowDescription();
-  document.title = description.caption;
-  document.body.style.fontFamily = `"${description.fontFamily}", serif`;
-  document.body.style.fontSize = `${description.fontPointSize}pt`;
-  const realised = buildWindow(description);
+  const realised = adoptWindow(description);
   korvalaPage.attach(realised, createErrorDialog(description));
   wireEvents(realised);
   keepFocusInWindow(realised, description);
   fitToScreen(realised.window, description);
-  document.body.append(realised.window);
   Module._korvala_form_load();
   // The window fits the screen already: there is nothing to scroll to.
   realised.byPosition[description.firstFocus].focus({ preventScroll: true });

@@ -7,6 +7,7 @@ const files = [
   'index.html',
   'korvala.js',
   'korvala.css',
+  'window.css',
   'cylinder.jpg',
   'korvala.png',
   'manifest.webmanifest',
