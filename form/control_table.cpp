@@ -32,7 +32,7 @@ std::string_view arrayName(ControlArray array) {
     return "Text1";
 }
 
-ControlSpec label(int index, const layout::TwipRect& rect, std::string_view caption) {
+ControlDesign label(int index, const layout::TwipRect& rect, std::string_view caption) {
     return {{ControlArray::Label1, index},
             ControlKind::Label,
             Container::Window,
@@ -43,8 +43,8 @@ ControlSpec label(int index, const layout::TwipRect& rect, std::string_view capt
             content::kTextOnFixedBackground};
 }
 
-ControlSpec button(int index, const layout::TwipRect& rect, std::string_view caption,
-                   content::Rgb face) {
+ControlDesign button(int index, const layout::TwipRect& rect, std::string_view caption,
+                     content::Rgb face) {
     return {{ControlArray::Command1, index},
             ControlKind::Button,
             Container::Window,
@@ -55,8 +55,8 @@ ControlSpec button(int index, const layout::TwipRect& rect, std::string_view cap
             content::kTextOnFixedBackground};
 }
 
-std::array<ControlSpec, kControlCount> buildTable() {
-    std::vector<ControlSpec> table;
+std::array<ControlDesign, kControlCount> buildTable() {
+    std::vector<ControlDesign> table;
     table.push_back({{ControlArray::Text1, 0},
                      ControlKind::StatementBox,
                      Container::Window,
@@ -113,7 +113,7 @@ std::array<ControlSpec, kControlCount> buildTable() {
                      {},
                      std::nullopt,
                      std::nullopt});
-    std::array<ControlSpec, kControlCount> fixed;
+    std::array<ControlDesign, kControlCount> fixed;
     std::move(table.begin(), table.end(), fixed.begin());
     return fixed;
 }
@@ -130,15 +130,15 @@ std::string nameOf(const ControlName& control) {
     return name;
 }
 
-const std::array<ControlSpec, kControlCount>& controlTable() {
-    static const std::array<ControlSpec, kControlCount> table = buildTable();
+const std::array<ControlDesign, kControlCount>& controlTable() {
+    static const std::array<ControlDesign, kControlCount> table = buildTable();
     return table;
 }
 
-const ControlSpec& specOf(const ControlName& control) {
-    for (const ControlSpec& spec : controlTable()) {
-        if (spec.name == control) {
-            return spec;
+const ControlDesign& designOf(const ControlName& control) {
+    for (const ControlDesign& design : controlTable()) {
+        if (design.name == control) {
+            return design;
         }
     }
     throw std::out_of_range("the window has no control " + nameOf(control));
@@ -159,9 +159,9 @@ bool takesFocus(ControlKind kind) {
 
 std::vector<ControlName> focusCycle() {
     std::vector<ControlName> cycle;
-    for (const ControlSpec& spec : controlTable()) {
-        if (takesFocus(spec.kind)) {
-            cycle.push_back(spec.name);
+    for (const ControlDesign& design : controlTable()) {
+        if (takesFocus(design.kind)) {
+            cycle.push_back(design.name);
         }
     }
     return cycle;

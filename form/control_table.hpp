@@ -47,7 +47,7 @@ enum class ControlKind {
 
 enum class Container { Window, Frame };
 
-struct ControlSpec {
+struct ControlDesign {
     ControlName name;
     ControlKind kind = ControlKind::Label;
     Container container = Container::Window;
@@ -62,10 +62,10 @@ struct ControlSpec {
 
 inline constexpr std::size_t kControlCount = 18;
 
-[[nodiscard]] const std::array<ControlSpec, kControlCount>& controlTable();
+[[nodiscard]] const std::array<ControlDesign, kControlCount>& controlTable();
 
 // The control's row of the table; throws std::out_of_range for a control the window lacks.
-[[nodiscard]] const ControlSpec& specOf(const ControlName& control);
+[[nodiscard]] const ControlDesign& designOf(const ControlName& control);
 
 // The list's nine entries, in the order of the problem types.
 [[nodiscard]] std::vector<std::string_view> listEntries();

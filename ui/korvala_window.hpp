@@ -42,7 +42,7 @@ public:
 
 private:
     void buildControls();
-    [[nodiscard]] QWidget* makeControl(const form::ControlSpec& spec, QWidget* parent);
+    [[nodiscard]] QWidget* makeControl(const form::ControlDesign& design, QWidget* parent);
     [[nodiscard]] QWidget* widgetOf(const form::ControlName& name) const;
     void connectEvents();
 

@@ -19,8 +19,8 @@ namespace korvala::ui {
 namespace {
 
 namespace layout = form::layout;
+using form::ControlDesign;
 using form::ControlKind;
-using form::ControlSpec;
 
 // Paints the widget's whole rectangle in one colour, and writes its text in a fixed colour that
 // stays readable on it whatever the desktop's colour scheme. Check boxes take their background
@@ -69,7 +69,7 @@ void paintButtonFace(QPushButton& button, const QColor& face, const QColor& text
                              .arg(face.name(), face.darker(130).name(), text.name()));
 }
 
-QPlainTextEdit* makeStatement(const ControlSpec& spec, QWidget* parent) {
+QPlainTextEdit* makeStatement(const ControlDesign& design, QWidget* parent) {
     auto* statement = new QPlainTextEdit(parent);
     statement->setReadOnly(true);
     statement->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -78,7 +78,7 @@ QPlainTextEdit* makeStatement(const ControlSpec& spec, QWidget* parent) {
     statement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // One paragraph a line; the last line's break leaves an empty paragraph after it.
     statement->setPlainText(
-        toQString(spec.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        toQString(design.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     return statement;
 }
 
@@ -104,38 +104,38 @@ QLabel* makePicture(QWidget* parent) {
 
 } // namespace
 
-QWidget* KorvalaWindow::makeControl(const ControlSpec& spec, QWidget* parent) {
-    const auto row = static_cast<std::size_t>(spec.name.index);
-    switch (spec.kind) {
+QWidget* KorvalaWindow::makeControl(const ControlDesign& design, QWidget* parent) {
+    const auto row = static_cast<std::size_t>(design.name.index);
+    switch (design.kind) {
     case ControlKind::StatementBox:
-        statement_ = makeStatement(spec, parent);
+        statement_ = makeStatement(design, parent);
         return statement_;
     case ControlKind::Label: {
-        auto* label = new QLabel(toQString(spec.text), parent);
+        auto* label = new QLabel(toQString(design.text), parent);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         labels_.at(row) = label;
         return label;
     }
     case ControlKind::Frame:
-        valueFrame_ = new QGroupBox(toQString(spec.text), parent);
+        valueFrame_ = new QGroupBox(toQString(design.text), parent);
         return valueFrame_;
     case ControlKind::CheckBox:
-        givenChecks_.at(row) = new QCheckBox(toQString(spec.text), parent);
+        givenChecks_.at(row) = new QCheckBox(toQString(design.text), parent);
         givenChecks_.at(row)->setEnabled(false);
         return givenChecks_.at(row);
     case ControlKind::ValueBox:
         valueBoxes_.at(row) = new QLineEdit(parent);
         valueBoxes_.at(row)->setReadOnly(true);
         valueBoxes_.at(row)->installEventFilter(
-            new ReturnGoesToForm(valueBoxes_.at(row), form_, spec.name));
+            new ReturnGoesToForm(valueBoxes_.at(row), form_, design.name));
         return valueBoxes_.at(row);
     case ControlKind::ListBox:
         problemList_ = makeList(parent);
         return problemList_;
     case ControlKind::Button:
-        buttons_.at(row) = new QPushButton(toQString(spec.text), parent);
+        buttons_.at(row) = new QPushButton(toQString(design.text), parent);
         buttons_.at(row)->installEventFilter(
-            new ReturnGoesToForm(buttons_.at(row), form_, spec.name));
+            new ReturnGoesToForm(buttons_.at(row), form_, design.name));
         return buttons_.at(row);
     case ControlKind::PictureBox:
         picture_ = makePicture(parent);
@@ -147,19 +147,21 @@ QWidget* KorvalaWindow::makeControl(const ControlSpec& spec, QWidget* parent) {
 void KorvalaWindow::buildControls() {
     // The table runs in the focus order, and the frame comes before the rows it holds.
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : form::controlTable()) {
-        QWidget* parent = spec.container == form::Container::Frame
+    for (const ControlDesign& design : form::controlTable()) {
+        QWidget* parent = design.container == form::Container::Frame
                               ? static_cast<QWidget*>(valueFrame_)
                               : static_cast<QWidget*>(this);
-        QWidget* control = makeControl(spec, parent);
-        control->setObjectName(toQString(spec.objectName()));
-        control->setGeometry(toQRect(spec.rect));
-        control->setAccessibleName(toQString(spec.accessibleName));
-        if (spec.background && spec.textColour) {
+        QWidget* control = makeControl(design, parent);
+        control->setObjectName(toQString(design.objectName()));
+        control->setGeometry(toQRect(design.rect));
+        control->setAccessibleName(toQString(design.accessibleName));
+        if (design.background && design.textColour) {
             if (auto* button = qobject_cast<QPushButton*>(control)) {
-                paintButtonFace(*button, toQColor(*spec.background), toQColor(*spec.textColour));
+                paintButtonFace(*button, toQColor(*design.background),
+                                toQColor(*design.textColour));
             } else {
-                fillBackground(*control, toQColor(*spec.background), toQColor(*spec.textColour));
+                fillBackground(*control, toQColor(*design.background),
+                               toQColor(*design.textColour));
             }
         }
         if (previous != nullptr) {

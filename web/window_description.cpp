@@ -37,32 +37,33 @@ void writeColour(JsonWriter& json, const std::optional<content::Rgb>& colour) {
     json.endArray();
 }
 
-void writeControl(JsonWriter& json, const form::ControlSpec& spec) {
-    const std::string name = spec.objectName();
+void writeControl(JsonWriter& json, const form::ControlDesign& design) {
+    const std::string name = design.objectName();
     json.beginObject();
     json.member("name", name);
     json.member("array", std::string_view(name).substr(0, name.find('(')));
-    json.member("index", spec.name.index);
-    json.member("kind", kindName(spec.kind));
-    json.memberBoolean("inFrame", spec.container == form::Container::Frame);
+    json.member("index", design.name.index);
+    json.member("kind", kindName(design.kind));
+    json.memberBoolean("inFrame", design.container == form::Container::Frame);
     json.key("rect");
-    writeRect(json, spec.rect);
-    json.member("accessibleName", spec.accessibleName);
-    json.member("text", spec.text);
+    writeRect(json, design.rect);
+    json.member("accessibleName", design.accessibleName);
+    json.member("text", design.text);
     json.key("background");
-    writeColour(json, spec.background);
+    writeColour(json, design.background);
     json.key("textColour");
-    writeColour(json, spec.textColour);
-    json.memberBoolean("takesFocus", form::takesFocus(spec.kind));
+    writeColour(json, design.textColour);
+    json.memberBoolean("takesFocus", form::takesFocus(design.kind));
     json.endObject();
 }
 
 int positionOf(const form::ControlName& control) {
     const auto& table = form::controlTable();
-    return static_cast<int>(
-        std::find_if(table.begin(), table.end(),
-                     [&control](const form::ControlSpec& spec) { return spec.name == control; }) -
-        table.begin());
+    return static_cast<int>(std::find_if(table.begin(), table.end(),
+                                         [&control](const form::ControlDesign& design) {
+                                             return design.name == control;
+                                         }) -
+                            table.begin());
 }
 
 } // namespace
@@ -111,8 +112,8 @@ std::string windowDescriptionJson() {
     json.member("firstFocus", positionOf(form::firstFocus()));
     json.key("controls");
     json.beginArray();
-    for (const form::ControlSpec& spec : form::controlTable()) {
-        writeControl(json, spec);
+    for (const form::ControlDesign& design : form::controlTable()) {
+        writeControl(json, design);
     }
     json.endArray();
     json.endObject();

@@ -54,21 +54,21 @@ std::string placed(const layout::TwipRect& rect) {
 }
 
 // The element of one control, opened with its name and kind; the caller closes it.
-std::string element(const form::ControlSpec& spec) {
-    const std::string name = " data-name=\"" + escaped(spec.objectName()) + "\" class=\"" +
-                             std::string(kindName(spec.kind)) + "\"";
-    const std::string accessible = " aria-label=\"" + escaped(spec.accessibleName) + "\"";
-    switch (spec.kind) {
+std::string element(const form::ControlDesign& design) {
+    const std::string name = " data-name=\"" + escaped(design.objectName()) + "\" class=\"" +
+                             std::string(kindName(design.kind)) + "\"";
+    const std::string accessible = " aria-label=\"" + escaped(design.accessibleName) + "\"";
+    switch (design.kind) {
     case form::ControlKind::StatementBox:
         return "<textarea" + name + accessible + " readonly spellcheck=\"false\">" +
-               escaped(spec.text) + "</textarea>";
+               escaped(design.text) + "</textarea>";
     case form::ControlKind::Label:
-        return "<div" + name + ">" + escaped(spec.text) + "</div>";
+        return "<div" + name + ">" + escaped(design.text) + "</div>";
     case form::ControlKind::Frame:
-        return "<fieldset" + name + accessible + "><legend>" + escaped(spec.text) + "</legend>";
+        return "<fieldset" + name + accessible + "><legend>" + escaped(design.text) + "</legend>";
     case form::ControlKind::CheckBox:
         return "<label" + name + R"(><input type="checkbox" disabled tabindex="-1")" + accessible +
-               "><span>" + escaped(spec.text) + "</span></label>";
+               "><span>" + escaped(design.text) + "</span></label>";
     case form::ControlKind::ValueBox:
         return "<input type=\"text\"" + name + accessible +
                R"( readonly autocomplete="off" spellcheck="false">)";
@@ -81,10 +81,10 @@ std::string element(const form::ControlSpec& spec) {
         return list + "</select>";
     }
     case form::ControlKind::Button:
-        return "<button type=\"button\"" + name + accessible + ">" + escaped(spec.text) +
+        return "<button type=\"button\"" + name + accessible + ">" + escaped(design.text) +
                "</button>";
     case form::ControlKind::PictureBox:
-        return "<img" + name + R"( src="cylinder.jpg" alt=")" + escaped(spec.accessibleName) +
+        return "<img" + name + R"( src="cylinder.jpg" alt=")" + escaped(design.accessibleName) +
                R"(" tabindex="0">)";
     }
     return {};
@@ -95,13 +95,13 @@ std::string element(const form::ControlSpec& spec) {
 std::string windowMarkup() {
     std::string html = "<div id=\"window\">";
     bool inFrame = false;
-    for (const form::ControlSpec& spec : form::controlTable()) {
-        if (inFrame && spec.container != form::Container::Frame) {
+    for (const form::ControlDesign& design : form::controlTable()) {
+        if (inFrame && design.container != form::Container::Frame) {
             html += "</fieldset>";
             inFrame = false;
         }
-        html += element(spec);
-        inFrame = inFrame || spec.kind == form::ControlKind::Frame;
+        html += element(design);
+        inFrame = inFrame || design.kind == form::ControlKind::Frame;
     }
     if (inFrame) {
         html += "</fieldset>";
@@ -114,15 +114,15 @@ std::string windowStyle() {
                       "\", serif; font-size: " + std::to_string(content::kFontPointSize) +
                       "pt; }\n#window { " + placed(layout::kClientArea) +
                       " background-color: " + colour(content::kWindowBackground) + "; }\n";
-    for (const form::ControlSpec& spec : form::controlTable()) {
-        css += "[data-name=\"" + spec.objectName() + "\"] { " + placed(spec.rect);
-        if (spec.background) {
-            css += " background-color: " + colour(*spec.background) + ";";
+    for (const form::ControlDesign& design : form::controlTable()) {
+        css += "[data-name=\"" + design.objectName() + "\"] { " + placed(design.rect);
+        if (design.background) {
+            css += " background-color: " + colour(*design.background) + ";";
         }
-        if (spec.textColour) {
-            css += " color: " + colour(*spec.textColour) + ";";
+        if (design.textColour) {
+            css += " color: " + colour(*design.textColour) + ";";
         }
-        if (spec.kind == form::ControlKind::PictureBox) {
+        if (design.kind == form::ControlKind::PictureBox) {
             css += " border-width: " + std::to_string(layout::kPictureBorder) + "px;";
         }
         css += " }\n";

@@ -137,11 +137,11 @@ void KorvalaWindow::createControls() {
     SetFocus(controlOf(form::firstFocus()));
 }
 
-HWND KorvalaWindow::createControl(const form::ControlSpec& spec) {
-    const std::wstring text = toWide(spec.text);
-    const int id = control_id::idOf(spec.name);
-    const auto row = static_cast<std::size_t>(spec.name.index);
-    switch (spec.kind) {
+HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
+    const std::wstring text = toWide(design.text);
+    const int id = control_id::idOf(design.name);
+    const auto row = static_cast<std::size_t>(design.name.index);
+    switch (design.kind) {
     case form::ControlKind::StatementBox:
         statement_ =
             createControl(L"EDIT", text.c_str(),
@@ -238,9 +238,10 @@ void KorvalaWindow::applyFont() {
 // own coordinates.
 void KorvalaWindow::placeControls() {
     for (std::size_t position = 0; position < form::kControlCount; ++position) {
-        const form::ControlSpec& spec = form::controlTable().at(position);
+        const form::ControlDesign& design = form::controlTable().at(position);
         place(controls_.at(position),
-              spec.container == form::Container::Frame ? layout::inFrame(spec.rect) : spec.rect,
+              design.container == form::Container::Frame ? layout::inFrame(design.rect)
+                                                         : design.rect,
               dpi_);
     }
 }

@@ -46,7 +46,7 @@ private:
     void onDpiChanged(UINT dpi, const RECT& suggested);
 
     void createControls();
-    [[nodiscard]] HWND createControl(const form::ControlSpec& spec);
+    [[nodiscard]] HWND createControl(const form::ControlDesign& design);
     [[nodiscard]] HWND controlOf(const form::ControlName& name) const;
     // The control's position in the form's control table.
     [[nodiscard]] std::optional<std::size_t> positionOf(HWND control) const;

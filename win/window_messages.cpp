@@ -115,14 +115,14 @@ void KorvalaWindow::onReturnKey() {
 // read-only boxes (locked value boxes, the statement) keep the look of boxes one can type in.
 LRESULT KorvalaWindow::controlColours(HDC context, HWND control) {
     const auto position = positionOf(control);
-    const form::ControlSpec* spec = position ? &form::controlTable().at(*position) : nullptr;
-    if (spec == nullptr || !spec->background || !spec->textColour) {
+    const form::ControlDesign* design = position ? &form::controlTable().at(*position) : nullptr;
+    if (design == nullptr || !design->background || !design->textColour) {
         SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(context, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
-    SetTextColor(context, toColorRef(*spec->textColour));
-    SetBkColor(context, toColorRef(*spec->background));
+    SetTextColor(context, toColorRef(*design->textColour));
+    SetBkColor(context, toColorRef(*design->background));
     return reinterpret_cast<LRESULT>(brushes_.at(*position));
 }
 
@@ -132,7 +132,7 @@ void KorvalaWindow::drawButton(const DRAWITEMSTRUCT& item) const {
     if (!position || brushes_.at(*position) == nullptr) {
         return;
     }
-    const form::ControlSpec& spec = form::controlTable().at(*position);
+    const form::ControlDesign& design = form::controlTable().at(*position);
     RECT face = item.rcItem;
     FillRect(item.hDC, &face, brushes_.at(*position));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -144,7 +144,7 @@ void KorvalaWindow::drawButton(const DRAWITEMSTRUCT& item) const {
         OffsetRect(&textArea, 1, 1);
     }
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, toColorRef(spec.textColour.value_or(content::kTextOnFixedBackground)));
+    SetTextColor(item.hDC, toColorRef(design.textColour.value_or(content::kTextOnFixedBackground)));
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textArea,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if ((item.itemState & ODS_FOCUS) != 0) {

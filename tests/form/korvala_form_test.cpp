@@ -110,17 +110,17 @@ TEST_F(Form, EditingAValueDropsOnlyItsOwnFullValue) {
 // nothing anywhere else.
 TEST_F(Form, ReturnActsWhereTheFocusIs) {
     const test::WorkedExample& example = test::workedExamples().front();
-    for (const ControlSpec& spec : controlTable()) {
+    for (const ControlDesign& design : controlTable()) {
         form_.Command1_Click(kClearButton);
         enter(example.type, example.typed);
-        form_.ReturnPressed(spec.name);
-        const bool calculates = spec.kind == ControlKind::ValueBox ||
-                                spec.name == ControlName{ControlArray::Command1, 0};
-        const bool clears = spec.name == ControlName{ControlArray::Command1, kClearButton};
+        form_.ReturnPressed(design.name);
+        const bool calculates = design.kind == ControlKind::ValueBox ||
+                                design.name == ControlName{ControlArray::Command1, 0};
+        const bool clears = design.name == ControlName{ControlArray::Command1, kClearButton};
         const test::Texts expected = calculates ? example.shown
                                      : clears   ? test::Texts{}
                                                 : example.typed;
-        EXPECT_EQ(texts(), expected) << spec.objectName();
+        EXPECT_EQ(texts(), expected) << design.objectName();
     }
 }
 
@@ -177,18 +177,18 @@ INSTANTIATE_TEST_SUITE_P(NotPositive, FormDeclines, testing::Values("0", "-1", "
 // inside the window, and runs in the design's focus order.
 TEST(ControlTable, DescribesTheWindowInFocusOrder) {
     std::vector<std::string> names;
-    for (const ControlSpec& spec : controlTable()) {
-        names.push_back(spec.objectName());
+    for (const ControlDesign& design : controlTable()) {
+        names.push_back(design.objectName());
         const layout::TwipRect bounds =
-            spec.container == Container::Frame
+            design.container == Container::Frame
                 ? layout::TwipRect{0, 0, layout::kFrame.width, layout::kFrame.height}
                 : layout::kClientArea;
-        EXPECT_GE(spec.rect.left, bounds.left) << names.back();
-        EXPECT_GE(spec.rect.top, bounds.top) << names.back();
-        EXPECT_LE(spec.rect.left + spec.rect.width, bounds.width) << names.back();
-        EXPECT_LE(spec.rect.top + spec.rect.height, bounds.height) << names.back();
-        EXPECT_EQ(specOf(spec.name).objectName(), names.back());
-        EXPECT_EQ(spec.background.has_value(), spec.textColour.has_value()) << names.back();
+        EXPECT_GE(design.rect.left, bounds.left) << names.back();
+        EXPECT_GE(design.rect.top, bounds.top) << names.back();
+        EXPECT_LE(design.rect.left + design.rect.width, bounds.width) << names.back();
+        EXPECT_LE(design.rect.top + design.rect.height, bounds.height) << names.back();
+        EXPECT_EQ(designOf(design.name).objectName(), names.back());
+        EXPECT_EQ(design.background.has_value(), design.textColour.has_value()) << names.back();
     }
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), kControlCount);
     std::vector<std::string> visited;
@@ -199,7 +199,7 @@ TEST(ControlTable, DescribesTheWindowInFocusOrder) {
                                                  "Text2(3)", "Text2(4)", "List1(0)", "Command1(0)",
                                                  "Command1(1)", "Picture1"}));
     EXPECT_EQ(firstFocus(), (ControlName{ControlArray::Text1, 0}));
-    EXPECT_THROW((void)specOf({ControlArray::Text2, 5}), std::out_of_range);
+    EXPECT_THROW((void)designOf({ControlArray::Text2, 5}), std::out_of_range);
 }
 
 } // namespace

@@ -330,22 +330,23 @@ private slots:
     // Every control of the table stands where the table puts it, in its container, with its
     // text, accessible name, the window's font and its fixed colours.
     void controlsRealiseTheTable() {
-        for (const korvala::form::ControlSpec& spec : korvala::form::controlTable()) {
-            const QString name = QString::fromStdString(spec.objectName());
+        for (const korvala::form::ControlDesign& design : korvala::form::controlTable()) {
+            const QString name = QString::fromStdString(design.objectName());
             auto* control = window_->findChild<QWidget*>(name);
             QVERIFY2(control != nullptr, qPrintable(name));
-            const korvala::form::layout::PixelRect pixels = spec.rect.pixels();
+            const korvala::form::layout::PixelRect pixels = design.rect.pixels();
             QCOMPARE(control->geometry(),
                      QRect(pixels.left, pixels.top, pixels.width, pixels.height));
             QCOMPARE(control->parentWidget()->objectName(),
-                     spec.container == korvala::form::Container::Frame ? QStringLiteral("Frame1")
-                                                                       : QStringLiteral("Korvala"));
-            QCOMPARE(control->accessibleName(), QString::fromStdString(spec.accessibleName));
-            QCOMPARE(shownText(control), QString::fromStdString(spec.text));
+                     design.container == korvala::form::Container::Frame
+                         ? QStringLiteral("Frame1")
+                         : QStringLiteral("Korvala"));
+            QCOMPARE(control->accessibleName(), QString::fromStdString(design.accessibleName));
+            QCOMPARE(shownText(control), QString::fromStdString(design.text));
             QCOMPARE(control->font().family(), QStringLiteral("Times New Roman"));
-            if (spec.background) {
-                const QColor background(spec.background->red, spec.background->green,
-                                        spec.background->blue);
+            if (design.background) {
+                const QColor background(design.background->red, design.background->green,
+                                        design.background->blue);
                 QCOMPARE(QColor(control->grab().toImage().pixel(control->width() - 3, 2)),
                          background);
             }
@@ -397,17 +398,18 @@ private slots:
             const double low = std::min(luminance(a), luminance(b));
             return (high + 0.05) / (low + 0.05);
         };
-        for (const korvala::form::ControlSpec& spec : korvala::form::controlTable()) {
-            if (!spec.background) {
+        for (const korvala::form::ControlDesign& design : korvala::form::controlTable()) {
+            if (!design.background) {
                 continue;
             }
-            auto* control = window_->findChild<QWidget*>(QString::fromStdString(spec.objectName()));
+            auto* control =
+                window_->findChild<QWidget*>(QString::fromStdString(design.objectName()));
             const QColor text = control->palette().color(
                 QPalette::Active, qobject_cast<QPushButton*>(control) != nullptr
                                       ? QPalette::ButtonText
                                       : QPalette::WindowText);
-            const QColor background(spec.background->red, spec.background->green,
-                                    spec.background->blue);
+            const QColor background(design.background->red, design.background->green,
+                                    design.background->blue);
             QVERIFY2(contrast(text, background) >= 4.5, qPrintable(control->objectName()));
         }
         // The value boxes follow the scheme: light text on its dark base.

@@ -33,9 +33,9 @@ test('on a phone the whole window fits the width, in the table\'s proportions', 
   assert.ok(fitted.window.left >= 0 && fitted.window.right <= fitted.viewport, 'inside');
   const scale = fitted.window.width / (description.clientArea.width / description.twipsPerPixel);
   assert.ok(scale < 1 && scale > 0.7, `scaled by ${scale}`);
-  for (const [position, spec] of description.controls.entries()) {
-    const expected = (spec.rect.width / description.twipsPerPixel) * scale;
-    assert.ok(Math.abs(fitted.controls[position].width - expected) < 1, spec.name);
+  for (const [position, design] of description.controls.entries()) {
+    const expected = (design.rect.width / description.twipsPerPixel) * scale;
+    assert.ok(Math.abs(fitted.controls[position].width - expected) < 1, design.name);
   }
   assert.deepEqual(problems, []);
   await window.close();

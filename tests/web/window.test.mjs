@@ -45,10 +45,10 @@ test('every control stands where the table puts it, at 96 dots per inch', async 
   });
   assert.deepEqual(placed.controls.map((c) => c.name), description.controls.map((c) => c.name),
     'the controls in the table\'s order');
-  for (const [position, spec] of description.controls.entries()) {
-    const expected = Object.fromEntries(Object.entries(spec.rect)
+  for (const [position, design] of description.controls.entries()) {
+    const expected = Object.fromEntries(Object.entries(design.rect)
       .map(([edge, twips]) => [edge, pixels(twips)]));
-    assert.deepEqual(placed.controls[position].rect, expected, spec.name);
+    assert.deepEqual(placed.controls[position].rect, expected, design.name);
   }
 });
 
@@ -83,19 +83,19 @@ test('every control shows its text and colours, in the window\'s font', async ()
     return { background: style.backgroundColor, font: style.fontFamily, size: style.fontSize };
   });
   assert.equal(windowStyle.background, colour(description.background));
-  for (const [position, spec] of description.controls.entries()) {
+  for (const [position, design] of description.controls.entries()) {
     const { text, background, colour: textColour, font, size } = shown[position];
     // A text box holds its line breaks as the browser does, one character each.
-    assert.equal(text, spec.kind === 'statement' ? spec.text.replaceAll('\r\n', '\n') : spec.text,
-      `${spec.name} text`);
-    if (spec.background) {
-      assert.equal(background, colour(spec.background), `${spec.name} background`);
+    assert.equal(text, design.kind === 'statement' ? design.text.replaceAll('\r\n', '\n') : design.text,
+      `${design.name} text`);
+    if (design.background) {
+      assert.equal(background, colour(design.background), `${design.name} background`);
     }
-    if (spec.textColour) {
-      assert.equal(textColour, colour(spec.textColour), `${spec.name} text colour`);
+    if (design.textColour) {
+      assert.equal(textColour, colour(design.textColour), `${design.name} text colour`);
     }
-    assert.equal(font, `"${description.fontFamily}", serif`, `${spec.name} font`);
-    assert.equal(size, `${(description.fontPointSize * 96) / 72}px`, `${spec.name} font size`);
+    assert.equal(font, `"${description.fontFamily}", serif`, `${design.name} font`);
+    assert.equal(size, `${(description.fontPointSize * 96) / 72}px`, `${design.name} font size`);
   }
   const entries = await problemList(page).evaluate((list) =>
     [...list.options].map((option) => option.text));
@@ -120,13 +120,13 @@ test('every control shows its text and colours, in the window\'s font', async ()
 
 test('assistive technology finds every control by its role and name', async () => {
   const { page, description } = window;
-  for (const spec of description.controls) {
-    const found = spec.kind === 'label'
-      ? page.getByText(spec.text, { exact: true })
-      : page.getByRole(roles[spec.kind], { name: spec.accessibleName, exact: true });
-    assert.equal(await found.count(), 1, `${spec.name}: one ${roles[spec.kind] ?? 'text'}`);
+  for (const design of description.controls) {
+    const found = design.kind === 'label'
+      ? page.getByText(design.text, { exact: true })
+      : page.getByRole(roles[design.kind], { name: design.accessibleName, exact: true });
+    assert.equal(await found.count(), 1, `${design.name}: one ${roles[design.kind] ?? 'text'}`);
     assert.equal(await found.evaluate((element) => element.closest('[data-name]').dataset.name),
-      spec.name);
+      design.name);
   }
   const options = page.getByRole('listbox').getByRole('option');
   assert.deepEqual(await options.allTextContents(), description.listEntries);

@@ -141,9 +141,9 @@ void typeGiven(const Korvala& korvala, const test::Texts& typed) {
 
 void checkStartUp(const Korvala& korvala) {
     expectText(drive::utf8TextOf(korvala.window), content::caption(), "caption");
-    for (const form::ControlSpec& spec : form::controlTable()) {
-        expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::idOf(spec.name))), spec.text,
-                   spec.objectName());
+    for (const form::ControlDesign& design : form::controlTable()) {
+        expectText(drive::utf8TextOf(GetDlgItem(korvala.window, id::idOf(design.name))),
+                   design.text, design.objectName());
     }
     expect(SendMessageW(korvala.list, LB_GETCOUNT, 0, 0) == 9, "nine problem types");
     const std::vector<std::string_view> entries = form::listEntries();
@@ -191,12 +191,12 @@ void checkGeometry(const Korvala& korvala, int dpi) {
     expect(std::abs((frame.left + frame.right) - (work.left + work.right)) <= 1 &&
                std::abs((frame.top + frame.bottom) - (work.top + work.bottom)) <= 1,
            "the window is centred on its monitor");
-    for (const form::ControlSpec& spec : form::controlTable()) {
+    for (const form::ControlDesign& design : form::controlTable()) {
         const layout::TwipRect twips =
-            spec.container == form::Container::Frame ? layout::inFrame(spec.rect) : spec.rect;
+            design.container == form::Container::Frame ? layout::inFrame(design.rect) : design.rect;
         expect(
-            standsAt(korvala.window, GetDlgItem(korvala.window, id::idOf(spec.name)), twips, dpi),
-            spec.objectName() + " stands where the layout puts it");
+            standsAt(korvala.window, GetDlgItem(korvala.window, id::idOf(design.name)), twips, dpi),
+            design.objectName() + " stands where the layout puts it");
     }
 }
 
