@@ -135,13 +135,18 @@ const std::array<ControlDesign, kControlCount>& controlTable() {
     return table;
 }
 
-const ControlDesign& designOf(const ControlName& control) {
-    for (const ControlDesign& design : controlTable()) {
-        if (design.name == control) {
-            return design;
+std::size_t positionOf(const ControlName& control) {
+    const auto& table = controlTable();
+    for (std::size_t position = 0; position < table.size(); ++position) {
+        if (table.at(position).name == control) {
+            return position;
         }
     }
     throw std::out_of_range("the window has no control " + nameOf(control));
+}
+
+const ControlDesign& designOf(const ControlName& control) {
+    return controlTable().at(positionOf(control));
 }
 
 std::vector<std::string_view> listEntries() {

@@ -64,7 +64,9 @@ inline constexpr std::size_t kControlCount = 18;
 
 [[nodiscard]] const std::array<ControlDesign, kControlCount>& controlTable();
 
-// The control's row of the table; throws std::out_of_range for a control the window lacks.
+// The control's position in the table, and its row there; both throw std::out_of_range for a
+// control the window lacks.
+[[nodiscard]] std::size_t positionOf(const ControlName& control);
 [[nodiscard]] const ControlDesign& designOf(const ControlName& control);
 
 // The list's nine entries, in the order of the problem types.

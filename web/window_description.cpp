@@ -5,7 +5,6 @@
 #include "form/layout.hpp"
 #include "web/json_writer.hpp"
 
-#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -57,15 +56,6 @@ void writeControl(JsonWriter& json, const form::ControlDesign& design) {
     json.endObject();
 }
 
-int positionOf(const form::ControlName& control) {
-    const auto& table = form::controlTable();
-    return static_cast<int>(std::find_if(table.begin(), table.end(),
-                                         [&control](const form::ControlDesign& design) {
-                                             return design.name == control;
-                                         }) -
-                            table.begin());
-}
-
 } // namespace
 
 std::string_view kindName(form::ControlKind kind) {
@@ -109,7 +99,7 @@ std::string windowDescriptionJson() {
         json.string(entry);
     }
     json.endArray();
-    json.member("firstFocus", positionOf(form::firstFocus()));
+    json.member("firstFocus", static_cast<int>(form::positionOf(form::firstFocus())));
     json.key("controls");
     json.beginArray();
     for (const form::ControlDesign& design : form::controlTable()) {

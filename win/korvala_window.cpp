@@ -184,12 +184,7 @@ HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
 }
 
 HWND KorvalaWindow::controlOf(const form::ControlName& name) const {
-    for (std::size_t position = 0; position < form::kControlCount; ++position) {
-        if (form::controlTable().at(position).name == name) {
-            return controls_.at(position);
-        }
-    }
-    return nullptr;
+    return controls_.at(form::positionOf(name));
 }
 
 std::optional<std::size_t> KorvalaWindow::positionOf(HWND control) const {

@@ -114,8 +114,9 @@ TEST_F(Form, ReturnActsWhereTheFocusIs) {
         form_.Command1_Click(kClearButton);
         enter(example.type, example.typed);
         form_.ReturnPressed(design.name);
-        const bool calculates = design.kind == ControlKind::ValueBox ||
-                                design.name == ControlName{ControlArray::Command1, 0};
+        const bool calculates =
+            design.kind == ControlKind::ValueBox ||
+            design.name == ControlName{ControlArray::Command1, kCalculateButton};
         const bool clears = design.name == ControlName{ControlArray::Command1, kClearButton};
         const test::Texts expected = calculates ? example.shown
                                      : clears   ? test::Texts{}
