@@ -8,9 +8,9 @@
 #include "form/control_table.hpp"
 #include "form/layout.hpp"
 #include "form/words.hpp"
+#include "process_window.hpp"
 #include "remote_controls.hpp"
 #include "win/control_ids.hpp"
-#include "win/korvala_window.hpp"
 #include "win/wide_text.hpp"
 #include "window_picture.hpp"
 #include "worked_examples.hpp"
@@ -31,6 +31,9 @@ namespace {
 using namespace korvala;
 namespace id = win::control_id;
 namespace content = form::content;
+
+// Wine's first window on a fresh prefix and a loaded machine can take many seconds.
+constexpr DWORD kShowTimeoutMs = 60'000;
 
 int passed = 0;
 int failed = 0;
@@ -66,37 +69,6 @@ struct Korvala {
         return texts;
     }
 };
-
-struct WindowSearch {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK checkWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (process == search->process && lstrcmpW(name, win::kWindowClass) == 0 &&
-        IsWindowVisible(window) != FALSE) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND waitForWindow(DWORD process) {
-    for (int attempt = 0; attempt < 600; ++attempt) {
-        WindowSearch search{process, nullptr};
-        EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            return search.found;
-        }
-        Sleep(100);
-    }
-    return nullptr;
-}
 
 Korvala controlsOf(HWND window) {
     Korvala korvala;
@@ -391,7 +363,8 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("cannot start korvala.exe (error %lu)\n", GetLastError());
         return 1;
     }
-    const HWND window = waitForWindow(process.dwProcessId);
+    const HWND window =
+        drive::waitForProcessWindow(process, drive::isKorvalaWindow, kShowTimeoutMs);
     if (window == nullptr) {
         std::puts("korvala.exe showed no window");
         TerminateProcess(process.hProcess, 1);

@@ -4,11 +4,11 @@
 // Usage: window_opens PATH\korvala.exe ["COMMAND LINE"]
 // Exit status: the command line's own, or 0 without one; 100 and up when the window failed
 // (a message on standard error says how).
+#include "process_window.hpp"
 #include "win/korvala_window.hpp"
 
 #include <windows.h>
 
-#include <array>
 #include <cstdio>
 #include <string>
 
@@ -20,46 +20,12 @@ constexpr int kNotClosed = 102;
 // Wine's first window on a fresh prefix and a loaded machine can take many seconds.
 constexpr DWORD kShowTimeoutMs = 120'000;
 constexpr DWORD kCloseTimeoutMs = 60'000;
-constexpr DWORD kPollMs = 100;
-
-struct WindowSearch {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK checkWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    std::array<wchar_t, 64> name{};
-    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-    if (process == search->process && lstrcmpW(name.data(), korvala::win::kWindowClass) == 0 &&
-        IsWindowVisible(window) != FALSE) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 bool start(std::wstring commandLine, PROCESS_INFORMATION& started) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &started) != FALSE;
-}
-
-HWND waitForWindow(const PROCESS_INFORMATION& korvala) {
-    WindowSearch search{korvala.dwProcessId, nullptr};
-    for (DWORD waited = 0; waited < kShowTimeoutMs; waited += kPollMs) {
-        EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            return search.found;
-        }
-        if (WaitForSingleObject(korvala.hProcess, kPollMs) == WAIT_OBJECT_0) {
-            return nullptr;
-        }
-    }
-    return nullptr;
 }
 
 int runBeside(const wchar_t* commandLine) {
@@ -88,7 +54,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "could not start %ls\n", argv[1]);
         return kNotStarted;
     }
-    HWND window = waitForWindow(korvala);
+    HWND window = korvala::drive::waitForProcessWindow(korvala, korvala::drive::isKorvalaWindow,
+                                                       kShowTimeoutMs);
     int status = 0;
     if (window == nullptr) {
         std::fprintf(stderr, "no visible window of class %ls\n", korvala::win::kWindowClass);
