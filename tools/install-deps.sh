@@ -56,8 +56,27 @@ if [ ${#missing[@]} -gt 0 ]; then
     if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
         "${as_root[@]}" dpkg --add-architecture i386
     fi
-    "${as_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # A mirror in the middle of a sync serves an index of the wrong size for a while; the
+    # packages wanted are usually still installable from the indexes apt already has.
+    updated=false
+    for attempt in 1 2 3; do
+        if "${as_root[@]}" apt-get update -qq; then
+            updated=true
+            break
+        fi
+        [ "$attempt" -lt 3 ] && sleep 10
+    done
+    if ! $updated; then
+        echo "install-deps: the package indexes could not all be read; installing all the same"
+    fi
+    apt_log=$(mktemp)
+    trap 'rm -f "$apt_log"' EXIT
+    if ! DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq \
+        --no-install-recommends "${missing[@]}" 2>"$apt_log"; then
+        echo "install-deps: could not install ${missing[*]}" >&2
+        grep '^E:' "$apt_log" | tail -n 1 >&2 || tail -n 1 "$apt_log" >&2
+        exit 1
+    fi
 fi
 
 # The page's browser tests: the npm packages their lock file pins, none of them a browser.
