@@ -5,6 +5,8 @@
 // for a change the behaviour makes: the behaviour runs whatever such a change sets off itself.
 #pragma once
 
+#include "form/answer.hpp"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -43,6 +45,13 @@ public:
 
     // Shows a run-time error, modal to the window, and returns when the user has closed it.
     virtual void presentError(int number, std::string_view text) = 0;
+
+    // For a face that shows more of an answer than the boxes (the page reads it out and offers
+    // it as a link): after every completed calculation, and whenever the values are emptied
+    // (clearing, a change of problem type). A decline or an error leaves the values, and the
+    // answer shown, as they were. The window's own faces show nothing more.
+    virtual void answerShown(const Answer& /*answer*/) {}
+    virtual void answerCleared() {}
 };
 
 } // namespace korvala::form

@@ -73,6 +73,7 @@ void KorvalaForm::SelectProblemType() {
         controls_.setValueText(row, {}, {});
         controls_.setLocked(row, true);
     }
+    controls_.answerCleared();
     const auto type = calc::problemTypeAt(controls_.listIndex());
     if (!type) {
         return;
@@ -106,6 +107,7 @@ void KorvalaForm::SolveCylinder() {
             controls_.setValueText(row, shownText(completed->values.at(row), settings),
                                    completed->texts.at(row));
         }
+        controls_.answerShown({*type, completed->values, completed->texts});
     } else if (const auto* failed = std::get_if<calc::Failed>(&outcome)) {
         controls_.presentError(static_cast<int>(failed->error), errorText(failed->error));
     }
@@ -115,6 +117,7 @@ void KorvalaForm::ClearValues() {
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         controls_.setValueText(row, {}, {});
     }
+    controls_.answerCleared();
 }
 
 } // namespace korvala::form

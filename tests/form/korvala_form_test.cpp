@@ -84,6 +84,29 @@ TEST_F(Form, ClearEmptiesTheValuesAndKeepsThePair) {
     EXPECT_EQ(controls_.rows(), cleared);
 }
 
+// The answer read out beside the boxes follows the values: it comes with a completed
+// calculation, stays through a decline and an error, and goes when the values are emptied.
+TEST_F(Form, TheAnswerReadOutFollowsTheValues) {
+    EXPECT_EQ(controls_.announced(), "");
+    enter(calc::ProblemType::RH, {"1", "1", "", "", ""});
+    form_.Command1_Click(kCalculateButton);
+    const std::string answer = "D = 2.2360680; S = 6.2831853; V = 3.1415927";
+    EXPECT_EQ(controls_.announced(), answer);
+    controls_.erase(0);
+    form_.Command1_Click(kCalculateButton);
+    EXPECT_EQ(controls_.announced(), answer) << "after a decline";
+    controls_.type(0, "1E400");
+    form_.Command1_Click(kCalculateButton);
+    EXPECT_EQ(controls_.announced(), answer) << "after an error";
+    form_.Command1_Click(kClearButton);
+    EXPECT_EQ(controls_.announced(), "");
+    enter(calc::ProblemType::DS, {"", "", "5", "10", ""});
+    form_.Command1_Click(kCalculateButton);
+    EXPECT_EQ(controls_.announced(), "R = 0.3209661; H = 4.9586211; V = 1.6048307");
+    controls_.choose(0);
+    EXPECT_EQ(controls_.announced(), "");
+}
+
 TEST_F(Form, OnlyIndexZeroOfTheListAndTwoButtonsAct) {
     enter(calc::ProblemType::RH, {"1", "1", "", "", ""});
     const RowsState before = controls_.rows();

@@ -44,6 +44,8 @@ public:
 
     [[nodiscard]] const RowsState& rows() const { return rows_; }
     [[nodiscard]] const std::vector<PresentedError>& errors() const { return errors_; }
+    // What a face would read out beside the boxes; empty while no answer is shown.
+    [[nodiscard]] const std::string& announced() const { return announced_; }
 
     // The user picks an entry of the list; picking the selected one changes nothing.
     void choose(int position) {
@@ -95,6 +97,10 @@ public:
     void presentError(int number, std::string_view text) override {
         errors_.push_back({number, std::string(text)});
     }
+    void answerShown(const form::Answer& answer) override {
+        announced_ = form::announcementOf(answer);
+    }
+    void answerCleared() override { announced_.clear(); }
 
 private:
     RowsState rows_;
@@ -104,6 +110,7 @@ private:
         std::numeric_limits<std::size_t>::max()};
     form::KorvalaForm* form_ = nullptr;
     std::vector<PresentedError> errors_;
+    std::string announced_;
 };
 
 } // namespace korvala::test
