@@ -3,7 +3,13 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import {
-  button, chooseType, examples, fullValues, servedPageAndBrowser, texts, typeValues,
+  button,
+  chooseType,
+  examples,
+  fullValues,
+  servedPageAndBrowser,
+  texts,
+  typeValues,
 } from './harness.mjs';
 
 const served = servedPageAndBrowser();

@@ -4,8 +4,16 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import {
-  button, examples, fileUrl, launchBrowser, openWindow, serveFolder, siteFolder, texts,
-  typeValues, waitUntilReady,
+  button,
+  examples,
+  fileUrl,
+  launchBrowser,
+  openWindow,
+  serveFolder,
+  siteFolder,
+  texts,
+  typeValues,
+  waitUntilReady,
 } from './harness.mjs';
 
 let browser;
@@ -56,7 +64,7 @@ test('opened straight from its folder, the page works without a server', async (
   await window.close();
 });
 
-test('the page keeps nothing of the user\'s: no cookies, no storage', async () => {
+test("the page keeps nothing of the user's: no cookies, no storage", async () => {
   const site = await serveFolder(siteFolder);
   const window = await openWindow(browser, site.url, { locale: 'en-US' });
   const { page, context, problems } = window;

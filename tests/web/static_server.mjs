@@ -1,7 +1,8 @@
 // A tiny static file server on 127.0.0.1 for the page's folder, as any web server would serve
 // it; it records every request, so that a test can tell what the page asked for.
-import { createServer } from 'node:http';
+
 import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
 
 const types = {
@@ -45,11 +46,12 @@ export async function serveFolder(folder) {
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
     requests,
-    close: () => new Promise((resolve) => {
-      server.close(resolve);
-      for (const socket of sockets) {
-        socket.destroy();
-      }
-    }),
+    close: () =>
+      new Promise((resolve) => {
+        server.close(resolve);
+        for (const socket of sockets) {
+          socket.destroy();
+        }
+      }),
   };
 }
