@@ -31,6 +31,9 @@ struct ControlName {
     friend constexpr bool operator==(const ControlName&, const ControlName&) = default;
 };
 
+// The title across the top of the window, "Korvala ".
+inline constexpr ControlName kWindowTitle{ControlArray::Label1, 0};
+
 // "Text2(3)", "Frame1".
 [[nodiscard]] std::string nameOf(const ControlName& control);
 

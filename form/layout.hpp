@@ -72,4 +72,11 @@ inline constexpr int kRowHeight = 405;
 // The picture box's sunken border, on each side of the drawing.
 inline constexpr int kPictureBorder = 2;
 
+// The drawing inside the picture box's border, at 96 dots per inch.
+[[nodiscard]] constexpr PixelRect pictureDrawing() {
+    const PixelRect box = kPicture.pixels();
+    return {kPictureBorder, kPictureBorder, box.width - 2 * kPictureBorder,
+            box.height - 2 * kPictureBorder};
+}
+
 } // namespace korvala::form::layout

@@ -1,28 +1,46 @@
-// Saves the page's window, as headless Chromium shows it after the first worked example
-// (R 1, H 1), as a PNG picture for the README.
-// Usage: node tools/web_window_picture.mjs SITE_FOLDER OUTPUT.png
+// Takes the page's pictures as headless Chromium shows them after the first worked example
+// (R 1, H 1): the window for the README (wide) and the phone (narrow), and the manifest's
+// screenshots of both layouts, in the sizes the manifest gives (web/page_files.cpp).
+// Usage: node tools/web_window_picture.mjs SITE_FOLDER DOCS_FOLDER RESOURCE_FOLDER
+import { join } from 'node:path';
 import { launchBrowser } from '../tests/web/browser.mjs';
 import { serveFolder } from '../tests/web/static_server.mjs';
 
-const [site, output] = process.argv.slice(2);
-if (!site || !output) {
-  console.error('usage: node tools/web_window_picture.mjs SITE_FOLDER OUTPUT.png');
+const [site, docs, resources] = process.argv.slice(2);
+if (!site || !docs || !resources) {
+  console.error('usage: node tools/web_window_picture.mjs SITE_FOLDER DOCS_FOLDER RESOURCE_FOLDER');
   process.exit(2);
 }
+
+const phone = {
+  viewport: { width: 360, height: 640 },
+  deviceScaleFactor: 2,
+  isMobile: true,
+  hasTouch: true,
+};
+const pictures = [
+  { path: join(docs, 'window-web.png'), device: { viewport: { width: 521, height: 560 } } },
+  { path: join(docs, 'window-web-phone.png'), device: phone, fullPage: true },
+  {
+    path: join(resources, 'web/screenshot-wide.png'),
+    device: { viewport: { width: 960, height: 720 } },
+  },
+  { path: join(resources, 'web/screenshot-narrow.png'), device: phone },
+];
+
 const server = await serveFolder(site);
 const browser = await launchBrowser();
 try {
-  const context = await browser.newContext({ locale: 'bg-BG', viewport: { width: 521, height: 464 } });
-  const page = await context.newPage();
-  await page.goto(server.url);
-  await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
-  for (const [row, text] of [[0, '1'], [1, '1']]) {
-    await page.locator(`[data-name="Text2(${row})"]`).click();
-    await page.keyboard.type(text);
+  for (const picture of pictures) {
+    const context = await browser.newContext({ locale: 'bg-BG', ...picture.device });
+    const page = await context.newPage();
+    await page.goto(`${server.url}#R=1&H=1`);
+    await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
+    await page.evaluate(() => document.activeElement.blur());
+    await page.screenshot({ path: picture.path, fullPage: picture.fullPage ?? false });
+    await context.close();
+    console.log(`saved ${picture.path}`);
   }
-  await page.locator('[data-name="Command1(0)"]').click();
-  await page.locator('#window').screenshot({ path: output });
-  console.log(`saved ${output}`);
 } finally {
   await browser.close();
   await server.close();

@@ -26,7 +26,7 @@ Window& window() {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE const char* korvala_window_description() {
-    static const std::string description = korvala::web::windowDescriptionJson();
+    static const std::string description = korvala::web::pageDescriptionJson();
     return description.c_str();
 }
 
@@ -47,11 +47,11 @@ EMSCRIPTEN_KEEPALIVE void korvala_value_edited(int row) {
     window().form.Text2_Change(row);
 }
 
-// position: the focused control's place in the description's list, or -1 for none.
+// position: the focused control's place in the description's focus cycle, or -1 for none.
 EMSCRIPTEN_KEEPALIVE void korvala_return_pressed(int position) {
-    const auto& table = korvala::form::controlTable();
-    if (position >= 0 && static_cast<std::size_t>(position) < table.size()) {
-        window().form.ReturnPressed(table.at(static_cast<std::size_t>(position)).name);
+    const auto cycle = korvala::form::focusCycle();
+    if (position >= 0 && static_cast<std::size_t>(position) < cycle.size()) {
+        window().form.ReturnPressed(cycle.at(static_cast<std::size_t>(position)));
     }
 }
 

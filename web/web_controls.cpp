@@ -7,25 +7,33 @@
 #include <emscripten.h>
 #include <limits>
 
-// The page's side of each call is in page_controls.js; texts cross as NUL-terminated UTF-8.
+// The page's side of each call is in js/controls.js; texts cross as NUL-terminated UTF-8.
 // NOLINTBEGIN(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
-EM_JS(int, korvala_value_length, (int row), { return korvalaPage.valueLength(row); });
+EM_JS(int, korvala_value_length, (int row), { return korvalaPage.controls.valueLength(row); });
 EM_JS(void, korvala_copy_value, (int row, char* buffer, int size),
-      { korvalaPage.copyValue(row, buffer, size); });
+      { korvalaPage.controls.copyValue(row, buffer, size); });
 EM_JS(void, korvala_set_value, (int row, const char* text, const char* fullValue),
-      { korvalaPage.setValue(row, UTF8ToString(text), UTF8ToString(fullValue)); });
-EM_JS(void, korvala_drop_full_value, (int row), { korvalaPage.dropFullValue(row); });
+      { korvalaPage.controls.setValue(row, UTF8ToString(text), UTF8ToString(fullValue)); });
+EM_JS(void, korvala_drop_full_value, (int row), { korvalaPage.controls.dropFullValue(row); });
 EM_JS(void, korvala_set_typing_limit, (int row, int characters),
-      { korvalaPage.setTypingLimit(row, characters); });
-EM_JS(void, korvala_set_locked, (int row, int locked), { korvalaPage.setLocked(row, locked); });
-EM_JS(int, korvala_is_checked, (int row), { return korvalaPage.isChecked(row); });
-EM_JS(void, korvala_set_checked, (int row, int checked), { korvalaPage.setChecked(row, checked); });
+      { korvalaPage.controls.setTypingLimit(row, characters); });
+EM_JS(void, korvala_set_locked, (int row, int locked),
+      { korvalaPage.controls.setLocked(row, locked); });
+EM_JS(int, korvala_is_checked, (int row), { return korvalaPage.controls.isChecked(row); });
+EM_JS(void, korvala_set_checked, (int row, int checked),
+      { korvalaPage.controls.setChecked(row, checked); });
 EM_JS(void, korvala_set_check_enabled, (int row, int enabled),
-      { korvalaPage.setCheckEnabled(row, enabled); });
-EM_JS(int, korvala_list_index, (), { return korvalaPage.listIndex(); });
-EM_JS(void, korvala_set_list_index, (int position), { korvalaPage.setListIndex(position); });
+      { korvalaPage.controls.setCheckEnabled(row, enabled); });
+EM_JS(int, korvala_list_index, (), { return korvalaPage.controls.listIndex(); });
+EM_JS(void, korvala_set_list_index, (int position),
+      { korvalaPage.controls.setListIndex(position); });
 EM_JS(void, korvala_present_error, (const char* message),
-      { korvalaPage.presentError(UTF8ToString(message)); });
+      { korvalaPage.controls.presentError(UTF8ToString(message)); });
+EM_JS(void, korvala_show_answer,
+      (int type, double r, double h, double d, double s, double v, const char* announcement), {
+          korvalaPage.controls.showAnswer(type, [ r, h, d, s, v ], UTF8ToString(announcement));
+      });
+EM_JS(void, korvala_clear_answer, (), { korvalaPage.controls.clearAnswer(); });
 // NOLINTEND(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
 
 namespace korvala::web {
@@ -87,6 +95,20 @@ void WebControls::setListIndex(int position) {
 
 void WebControls::presentError(int number, std::string_view text) {
     korvala_present_error(form::content::runTimeErrorMessage(number, text).c_str());
+}
+
+} // namespace korvala::web
+
+namespace korvala::web {
+
+void WebControls::answerShown(const form::Answer& answer) {
+    const calc::Cylinder& values = answer.values;
+    korvala_show_answer(static_cast<int>(answer.type), values[0], values[1], values[2], values[3],
+                        values[4], form::announcementOf(answer).c_str());
+}
+
+void WebControls::answerCleared() {
+    korvala_clear_answer();
 }
 
 } // namespace korvala::web

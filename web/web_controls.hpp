@@ -30,6 +30,9 @@ public:
     // Opens the message and returns at once: the page cannot wait, but the message is modal and
     // the form has changed nothing, so nothing can happen before the user closes it.
     void presentError(int number, std::string_view text) override;
+    // The page reads the answer out, and offers it as a link.
+    void answerShown(const form::Answer& answer) override;
+    void answerCleared() override;
 
 private:
     std::array<std::size_t, calc::kQuantityCount> typingLimits_{

@@ -1,8 +1,12 @@
 #include "web/window_description.hpp"
 
+#include "calc/problem_type.hpp"
+#include "calc/quantity.hpp"
 #include "form/content.hpp"
 #include "form/control_table.hpp"
+#include "form/korvala_form.hpp"
 #include "form/layout.hpp"
+#include "form/words.hpp"
 #include "web/json_writer.hpp"
 
 #include <optional>
@@ -80,7 +84,7 @@ std::string_view kindName(form::ControlKind kind) {
     return "label";
 }
 
-std::string windowDescriptionJson() {
+std::string windowTableJson() {
     JsonWriter json;
     json.beginObject();
     json.member("caption", content::caption());
@@ -104,6 +108,50 @@ std::string windowDescriptionJson() {
     json.beginArray();
     for (const form::ControlDesign& design : form::controlTable()) {
         writeControl(json, design);
+    }
+    json.endArray();
+    json.endObject();
+    return json.text() + "\n";
+}
+
+std::string pageDescriptionJson() {
+    JsonWriter json;
+    json.beginObject();
+    json.member("caption", content::caption());
+    json.member("errorDismiss", content::kErrorDismissText);
+    const auto names = [&json](std::string_view key, form::ControlArray array, int count) {
+        json.key(key);
+        json.beginArray();
+        for (int index = 0; index < count; ++index) {
+            json.string(form::nameOf({array, index}));
+        }
+        json.endArray();
+    };
+    const int quantities = static_cast<int>(calc::kQuantityCount);
+    names("values", form::ControlArray::Text2, quantities);
+    names("checks", form::ControlArray::Check1, quantities);
+    names("buttons", form::ControlArray::Command1, 2);
+    json.member("list", form::nameOf({form::ControlArray::List1, form::kProblemList}));
+    json.key("focusCycle");
+    json.beginArray();
+    for (const form::ControlName& control : form::focusCycle()) {
+        json.string(form::nameOf(control));
+    }
+    json.endArray();
+    json.key("letters");
+    json.beginArray();
+    for (const calc::Quantity quantity : calc::kQuantities) {
+        json.string(form::letterOf(quantity));
+    }
+    json.endArray();
+    json.key("pairs");
+    json.beginArray();
+    for (std::size_t type = 0; type < calc::kProblemTypeCount; ++type) {
+        const calc::GivenPair pair = calc::givenPairOf(static_cast<calc::ProblemType>(type));
+        json.beginArray();
+        json.number(static_cast<int>(calc::indexOf(pair.first)));
+        json.number(static_cast<int>(calc::indexOf(pair.second)));
+        json.endArray();
     }
     json.endArray();
     json.endObject();

@@ -1,7 +1,11 @@
-// The window's description as the page's script reads it: the control table, the list's
-// entries, the caption, the window's size, colours and font, and where the focus starts, as one
-// JSON text. The script builds the page's controls from it and nothing else, so that the page
-// shows what every other face shows.
+// The window as JSON, in two cuts.
+// - pageDescriptionJson(): what the page's script uses, and no more: the caption, the message's
+//   button, the designed names of the controls it wires (value boxes, check boxes, the list, the
+//   buttons), the focus cycle by name (its first has the focus when the window opens), and the
+//   quantities' letters and the problem types' pairs, which the share link is written in.
+// - windowTableJson(): the whole control table with the window's own settings, which the page's
+//   tests check the rendered page against; the build writes it beside the page, not into it.
+// Nothing here fails.
 #pragma once
 
 #include "form/control_table.hpp"
@@ -11,7 +15,8 @@
 
 namespace korvala::web {
 
-[[nodiscard]] std::string windowDescriptionJson();
+[[nodiscard]] std::string pageDescriptionJson();
+[[nodiscard]] std::string windowTableJson();
 
 // The name the page gives a kind of control: "statement", "label", "value", ...
 [[nodiscard]] std::string_view kindName(form::ControlKind kind);

@@ -3,9 +3,10 @@
 #include "form/content.hpp"
 #include "form/control_table.hpp"
 #include "form/layout.hpp"
+#include "web/html_text.hpp"
+#include "web/page_files.hpp"
 #include "web/window_description.hpp"
 
-#include <optional>
 #include <string_view>
 
 namespace korvala::web {
@@ -14,30 +15,6 @@ namespace {
 
 namespace content = form::content;
 namespace layout = form::layout;
-
-std::string escaped(std::string_view text) {
-    std::string html;
-    html.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            html += "&amp;";
-            break;
-        case '<':
-            html += "&lt;";
-            break;
-        case '>':
-            html += "&gt;";
-            break;
-        case '"':
-            html += "&quot;";
-            break;
-        default:
-            html += c;
-        }
-    }
-    return html;
-}
 
 std::string pixels(int twips) {
     return std::to_string(twips / layout::kTwipsPerPixel) + "px";
@@ -48,44 +25,73 @@ std::string colour(const content::Rgb& rgb) {
            std::to_string(rgb.blue) + ")";
 }
 
+// The designed place, as custom properties: the wide layout places the control by them, the
+// narrow one ignores them.
 std::string placed(const layout::TwipRect& rect) {
-    return "left: " + pixels(rect.left) + "; top: " + pixels(rect.top) +
-           "; width: " + pixels(rect.width) + "; height: " + pixels(rect.height) + ";";
+    return "--left: " + pixels(rect.left) + "; --top: " + pixels(rect.top) +
+           "; --width: " + pixels(rect.width) + "; --height: " + pixels(rect.height) + ";";
 }
 
-// The element of one control, opened with its name and kind; the caller closes it.
+// The statement as the page holds it: its line breaks as the browser keeps them, one character.
+std::string withPageLineBreaks(std::string_view text) {
+    std::string lines;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text.substr(at, 2) != "\r\n") {
+            lines += text[at];
+        }
+    }
+    return lines;
+}
+
+std::string listMarkup(const std::string& opening) {
+    std::string list = "<div" + opening + R"( role="listbox" tabindex="0">)";
+    int position = 0;
+    for (const std::string_view entry : form::listEntries()) {
+        list += R"(<div role="option" id="problem-type-)" + std::to_string(position++) +
+                R"(" aria-selected="false">)" + htmlEscaped(entry) + "</div>";
+    }
+    return list + "</div>";
+}
+
+// The element of one control, opened with its name and kind; the caller closes a frame.
 std::string element(const form::ControlDesign& design) {
-    const std::string name = " data-name=\"" + escaped(design.objectName()) + "\" class=\"" +
+    const std::string name = " data-name=\"" + htmlEscaped(design.objectName()) + "\" class=\"" +
                              std::string(kindName(design.kind)) + "\"";
-    const std::string accessible = " aria-label=\"" + escaped(design.accessibleName) + "\"";
+    const std::string accessible = " aria-label=\"" + htmlEscaped(design.accessibleName) + "\"";
     switch (design.kind) {
     case form::ControlKind::StatementBox:
-        return "<textarea" + name + accessible + " readonly spellcheck=\"false\">" +
-               escaped(design.text) + "</textarea>";
-    case form::ControlKind::Label:
-        return "<div" + name + ">" + escaped(design.text) + "</div>";
+        // Not a text area, whose height cannot follow its text: the narrow layout shows the
+        // statement whole.
+        return "<div" + name + accessible +
+               R"( role="textbox" aria-readonly="true" aria-multiline="true" tabindex="0">)" +
+               htmlEscaped(withPageLineBreaks(design.text)) + "</div>";
+    case form::ControlKind::Label: {
+        const std::string_view tag = design.name == form::kWindowTitle ? "h1" : "div";
+        return "<" + std::string(tag) + name + ">" + htmlEscaped(design.text) + "</" +
+               std::string(tag) + ">";
+    }
     case form::ControlKind::Frame:
-        return "<fieldset" + name + accessible + "><legend>" + escaped(design.text) + "</legend>";
+        return "<fieldset" + name + accessible + "><legend>" + htmlEscaped(design.text) +
+               "</legend>";
     case form::ControlKind::CheckBox:
         return "<label" + name + R"(><input type="checkbox" disabled tabindex="-1")" + accessible +
-               "><span>" + escaped(design.text) + "</span></label>";
+               "><span>" + htmlEscaped(design.text) + "</span></label>";
     case form::ControlKind::ValueBox:
         return "<input type=\"text\"" + name + accessible +
-               R"( readonly autocomplete="off" spellcheck="false">)";
-    case form::ControlKind::ListBox: {
-        std::string list = "<select" + name + accessible + " size=\"" +
-                           std::to_string(form::listEntries().size()) + "\">";
-        for (const std::string_view entry : form::listEntries()) {
-            list += "<option>" + escaped(entry) + "</option>";
-        }
-        return list + "</select>";
-    }
+               R"( readonly autocomplete="off" spellcheck="false" inputmode="decimal")"
+               R"( enterkeyhint="done">)";
+    case form::ControlKind::ListBox:
+        return listMarkup(name + accessible);
     case form::ControlKind::Button:
-        return "<button type=\"button\"" + name + accessible + ">" + escaped(design.text) +
+        return "<button type=\"button\"" + name + accessible + ">" + htmlEscaped(design.text) +
                "</button>";
-    case form::ControlKind::PictureBox:
-        return "<img" + name + R"( src="cylinder.jpg" alt=")" + escaped(design.accessibleName) +
-               R"(" tabindex="0">)";
+    case form::ControlKind::PictureBox: {
+        const layout::PixelRect drawing = layout::pictureDrawing();
+        return "<img" + name + " src=\"" + std::string(kDrawing) + "\" srcset=\"" +
+               std::string(kDrawing) + " 1x, " + std::string(kSharpDrawing) + " 2x\" width=\"" +
+               std::to_string(drawing.width) + "\" height=\"" + std::to_string(drawing.height) +
+               "\" alt=\"" + htmlEscaped(design.accessibleName) + R"(" tabindex="0">)";
+    }
     }
     return {};
 }
@@ -110,10 +116,11 @@ std::string windowMarkup() {
 }
 
 std::string windowStyle() {
-    std::string css = "body { font-family: \"" + std::string(content::kFontFamily) +
+    std::string css = ":root { font-family: \"" + std::string(content::kFontFamily) +
                       "\", serif; font-size: " + std::to_string(content::kFontPointSize) +
-                      "pt; }\n#window { " + placed(layout::kClientArea) +
-                      " background-color: " + colour(content::kWindowBackground) + "; }\n";
+                      "pt; --window-background: " + colour(content::kWindowBackground) +
+                      "; --touch-zoom: " + std::to_string(kTouchZoom) + "; }\n#window { " +
+                      placed(layout::kClientArea) + " }\n";
     for (const form::ControlDesign& design : form::controlTable()) {
         css += "[data-name=\"" + design.objectName() + "\"] { " + placed(design.rect);
         if (design.background) {
@@ -128,6 +135,18 @@ std::string windowStyle() {
         css += " }\n";
     }
     return css;
+}
+
+std::string wideWindowQuery() {
+    const layout::PixelRect window = layout::kClientArea.pixels();
+    return "(pointer: fine) and (min-width: " + std::to_string(window.width) +
+           "px) and (min-height: " + std::to_string(window.height) + "px), " + wideTouchQuery();
+}
+
+std::string wideTouchQuery() {
+    const layout::PixelRect window = layout::kClientArea.pixels();
+    return "(pointer: coarse) and (min-width: " + std::to_string(window.width * kTouchZoom) +
+           "px) and (min-height: " + std::to_string(window.height * kTouchZoom) + "px)";
 }
 
 } // namespace korvala::web

@@ -1,7 +1,7 @@
 // What the page's tests share: the built folder served from 127.0.0.1, the browser, the
-// window's own description (read from the page's core), the examples' table, and a record of
-// everything that must not happen (console errors, uncaught exceptions, requests outside the
-// page's folder).
+// window's control table (which the build writes beside the page), the examples' table, the two
+// layouts' devices, and a record of everything that must not happen (console errors, uncaught
+// exceptions, requests outside the page's folder).
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after } from 'node:test';
@@ -11,7 +11,17 @@ import { serveFolder } from './static_server.mjs';
 
 export const siteFolder = process.env.KORVALA_SITE;
 export const examples = JSON.parse(readFileSync(process.env.KORVALA_EXAMPLES, 'utf8'));
+export const table = JSON.parse(readFileSync(process.env.KORVALA_WINDOW_TABLE, 'utf8'));
 assert.ok(siteFolder, 'KORVALA_SITE names the built page folder');
+
+// The wide layout: a desktop with a mouse. The narrow one: a phone, used by touch.
+export const desktop = { viewport: { width: 1280, height: 720 } };
+export const phone = {
+  viewport: { width: 360, height: 640 },
+  deviceScaleFactor: 2,
+  isMobile: true,
+  hasTouch: true,
+};
 
 export { launchBrowser, serveFolder };
 
@@ -60,8 +70,7 @@ export async function openWindow(browser, baseUrl, contextOptions = {}) {
   page.on('pageerror', (error) => problems.push(`uncaught: ${error.message}`));
   await page.goto(baseUrl);
   await waitUntilReady(page);
-  const description = await page.evaluate(() => readWindowDescription());
-  return { context, page, problems, description, close: () => context.close() };
+  return { context, page, problems, description: table, close: () => context.close() };
 }
 
 export async function waitUntilReady(page) {
@@ -76,25 +85,40 @@ export const button = (page, index) => control(page, `Command1(${index})`);
 
 // The value rows as the user sees them.
 export function rows(page) {
-  return page.evaluate(() => [0, 1, 2, 3, 4].map((row) => {
-    const box = document.querySelector(`[data-name="Text2(${row})"]`);
-    const check = document.querySelector(`[data-name="Check1(${row})"] input`);
-    return {
-      text: box.value,
-      fullValue: box.getAttribute('title') ?? '',
-      locked: box.readOnly,
-      checked: check.checked,
-      checkEnabled: !check.disabled,
-    };
-  }));
+  return page.evaluate(() =>
+    [0, 1, 2, 3, 4].map((row) => {
+      const box = document.querySelector(`[data-name="Text2(${row})"]`);
+      const check = document.querySelector(`[data-name="Check1(${row})"] input`);
+      return {
+        text: box.value,
+        fullValue: box.getAttribute('title') ?? '',
+        locked: box.readOnly,
+        checked: check.checked,
+        checkEnabled: !check.disabled,
+      };
+    }),
+  );
 }
 
 export const texts = async (page) => (await rows(page)).map((row) => row.text);
 export const fullValues = async (page) => (await rows(page)).map((row) => row.fullValue);
 
-// The designed name of the control that has the focus.
+// The designed name of the control that has the focus, or the id of the page's own.
 export const focusedName = (page) =>
-  page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name ?? null);
+  page.evaluate(() => {
+    const focused = document.activeElement;
+    return focused.closest('[data-name]')?.dataset.name ?? (focused.id || null);
+  });
+
+// The list's selected position, -1 for none, as assistive technology reads it.
+export const listIndex = (page) =>
+  problemList(page).evaluate((list) =>
+    [...list.querySelectorAll('[role="option"]')].findIndex(
+      (option) => option.getAttribute('aria-selected') === 'true',
+    ),
+  );
+export const listOption = (page, position) =>
+  problemList(page).locator('[role="option"]').nth(position);
 
 // Picks a problem type as a keyboard user does: into the list, to its top, down to the entry.
 export async function chooseType(page, type) {
@@ -103,7 +127,7 @@ export async function chooseType(page, type) {
   for (let step = 0; step < type; step += 1) {
     await page.keyboard.press('ArrowDown');
   }
-  assert.equal(await problemList(page).evaluate((list) => list.selectedIndex), type);
+  assert.equal(await listIndex(page), type);
 }
 
 // Types an example's given values into their boxes, clicking into each first.

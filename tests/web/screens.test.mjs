@@ -1,93 +1,267 @@
-// The window on a phone: scaled down as a whole to the screen's width, no sideways scrolling,
-// every control still where the table puts it (scaled) and working by touch.
+// The page's two layouts. On a phone (narrow): one column in the order of the focus cycle from the
+// value boxes on, every target at least 48 × 48 CSS px, all text at least 16 px, nothing to
+// scroll sideways, the statement whole, all nine pairs in view, the worked examples by touch.
+// Browser zoom enlarges the designed window and then reflows it; a tablet shows the designed
+// window twice its size. The style sheet alone chooses: the page lays out the same without its
+// script.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import {
-  button, control, examples, expectPairApplied, problemList, servedPageAndBrowser, texts, valueBox,
+  button,
+  chooseType,
+  desktop,
+  examples,
+  expectPairApplied,
+  fullValues,
+  listIndex,
+  listOption,
+  phone,
+  servedPageAndBrowser,
+  texts,
+  valueBox,
 } from './harness.mjs';
 
 const served = servedPageAndBrowser();
 
-const phone = {
-  viewport: { width: 360, height: 640 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true,
-  locale: 'en-US',
-};
+const finger = 48;
+// The examples' values as a Bulgarian phone writes them.
+const inBulgarian = (values) => values.map((value) => value.replace('.', ','));
+const smallestText = 16;
 
-test('on a phone the whole window fits the width, in the table\'s proportions', async () => {
-  const window = await served.open(phone);
-  const { page, description, problems } = window;
-  const fitted = await page.evaluate(() => {
+// What the user sees of the page: where each control and the page's own part stand, the sizes
+// of what a finger must hit, the smallest text, and whether anything scrolls that should not.
+function measure(page) {
+  return page.evaluate(() => {
     const root = document.documentElement;
-    const origin = document.getElementById('window').getBoundingClientRect();
+    const rectOf = (element) => {
+      const { left, top, width, height } = element.getBoundingClientRect();
+      return { left, top: top + window.scrollY, width, height };
+    };
+    const named = [...document.querySelectorAll('#window [data-name]')];
+    const targets = [
+      ...document.querySelectorAll(
+        '#window input.value, #window [role="option"], #window button, #beside button',
+      ),
+    ];
+    const texts = [...document.querySelectorAll('#page *')].filter(
+      (element) => element.childElementCount === 0 && element.textContent.trim() !== '',
+    );
+    const statement = document.querySelector('[data-name="Text1(0)"]');
+    const list = document.querySelector('[data-name="List1(0)"]');
     return {
+      controls: Object.fromEntries(named.map((element) => [element.dataset.name, rectOf(element)])),
+      beside: rectOf(document.getElementById('beside')),
+      window: rectOf(document.getElementById('window')),
+      targets: targets.map((element) => ({
+        name: element.dataset.name ?? element.textContent,
+        ...rectOf(element),
+      })),
+      options: [...list.querySelectorAll('[role="option"]')].map(rectOf),
+      smallestText: Math.min(
+        ...texts.map((element) => parseFloat(getComputedStyle(element).fontSize)),
+      ),
       scrollsSideways: root.scrollWidth > root.clientWidth,
-      window: { left: origin.left, right: origin.right, width: origin.width },
-      viewport: root.clientWidth,
-      controls: [...document.querySelectorAll('#window [data-name]')].map((element) => {
-        const rect = element.getBoundingClientRect();
-        return { width: rect.width, height: rect.height };
-      }),
+      statementScrolls: statement.scrollHeight > statement.clientHeight,
+      listScrolls: list.scrollHeight > list.clientHeight,
+      viewport: { width: root.clientWidth, height: root.clientHeight },
     };
   });
-  assert.equal(fitted.scrollsSideways, false);
-  assert.ok(fitted.window.left >= 0 && fitted.window.right <= fitted.viewport, 'inside');
-  const scale = fitted.window.width / (description.clientArea.width / description.twipsPerPixel);
-  assert.ok(scale < 1 && scale > 0.7, `scaled by ${scale}`);
-  for (const [position, design] of description.controls.entries()) {
-    const expected = (design.rect.width / description.twipsPerPixel) * scale;
-    assert.ok(Math.abs(fitted.controls[position].width - expected) < 1, design.name);
+}
+
+function expectFingerSized(targets, where) {
+  for (const target of targets) {
+    assert.ok(
+      target.width >= finger && target.height >= finger,
+      `${where}: ${target.name} is ${target.width} × ${target.height}`,
+    );
   }
-  assert.deepEqual(problems, []);
-  await window.close();
+}
+
+test("on a phone the controls stand in one column in the focus cycle's order, large enough for a finger", async () => {
+  for (const orientation of [phone.viewport, { width: 640, height: 360 }]) {
+    const window = await served.open({ ...phone, viewport: orientation });
+    const { page, problems } = window;
+    const seen = await measure(page);
+    const where = `${orientation.width} × ${orientation.height}`;
+    const top = (name) => seen.controls[name].top;
+    const column = [
+      top('Label1(0)'),
+      top('Frame1'),
+      top('Label1(1)'),
+      top('List1(0)'),
+      top('Command1(0)'),
+      top('Picture1'),
+      seen.beside.top,
+      top('Text1(0)'),
+    ];
+    assert.deepEqual(
+      column,
+      [...column].sort((a, b) => a - b),
+      `${where}: the order on screen`,
+    );
+    assert.equal(top('Command1(0)'), top('Command1(1)'), `${where}: the buttons side by side`);
+    expectFingerSized(seen.targets, where);
+    assert.ok(seen.smallestText >= smallestText, `${where}: text of ${seen.smallestText} px`);
+    assert.equal(seen.scrollsSideways, false, where);
+    assert.equal(seen.statementScrolls, false, `${where}: the statement whole`);
+    assert.equal(seen.listScrolls, false, `${where}: all nine pairs in view`);
+    const rows = new Set(seen.options.map((option) => option.top));
+    assert.equal(rows.size, 3, `${where}: the pairs three by three`);
+    assert.ok(seen.controls['List1(0)'].height <= orientation.height, `${where}: the list fits`);
+    // A sharp screen gets the drawing at twice its pixels.
+    assert.match(
+      await page.locator('[data-name="Picture1"]').evaluate((image) => image.currentSrc),
+      /cylinder-2x\.png$/,
+    );
+    // The statement has the focus, yet the page opens at its top.
+    assert.equal(await page.evaluate(() => window.scrollY), 0, where);
+    assert.deepEqual(problems, []);
+    await window.close();
+  }
 });
 
-test('on a phone the list, the boxes and the buttons work by touch', async () => {
+test('on a phone the worked examples work by touch, the full values in view', async () => {
   const window = await served.open(phone);
   const { page, problems } = window;
-  const example = examples.worked[1];
-  const option = problemList(page).locator('option').nth(example.type);
-  const place = await option.boundingBox();
-  await page.touchscreen.tap(place.x + place.width / 2, place.y + place.height / 2);
-  await expectPairApplied(page, example);
-  for (const [row, typed] of example.typed.entries()) {
-    if (typed !== '') {
-      await valueBox(page, row).tap();
-      await page.keyboard.type(typed);
+  for (const example of examples.worked) {
+    await listOption(page, example.type).tap();
+    await expectPairApplied(page, example);
+    for (const [row, typed] of example.typed.entries()) {
+      if (typed !== '') {
+        await valueBox(page, row).tap();
+        await page.keyboard.type(typed);
+      }
+    }
+    await button(page, 0).tap();
+    assert.deepEqual(await texts(page), inBulgarian(example.shown), example.entry);
+    assert.deepEqual(await fullValues(page), inBulgarian(example.texts), example.entry);
+    const computed = inBulgarian(example.texts).filter((_, row) => !example.given.includes(row));
+    const status = page.getByRole('status');
+    assert.ok(await status.isVisible(), example.entry);
+    for (const value of computed) {
+      assert.ok((await status.textContent()).includes(value), `${example.entry}: ${value} shown`);
     }
   }
-  await button(page, 0).tap();
-  assert.deepEqual(await texts(page), example.shown);
   await button(page, 1).tap();
   assert.deepEqual(await texts(page), Array(5).fill(''));
-  await control(page, 'Text1(0)').tap();
   assert.deepEqual(problems, []);
   await window.close();
 });
 
-test('on a desktop screen the window keeps its designed size, and follows the browser\'s',
-  async () => {
-    const window = await served.open({ viewport: { width: 1024, height: 768 } });
-    const { page, description } = window;
-    const size = () => page.evaluate(() => {
-      const rect = document.getElementById('window').getBoundingClientRect();
-      const root = document.documentElement;
-      return { width: rect.width, height: rect.height,
-        scrollsSideways: root.scrollWidth > root.clientWidth };
-    });
-    const designed = {
-      width: description.clientArea.width / description.twipsPerPixel,
-      height: description.clientArea.height / description.twipsPerPixel,
-      scrollsSideways: false,
-    };
-    assert.deepEqual(await size(), designed);
-    await page.setViewportSize({ width: 400, height: 768 });
-    await page.waitForFunction((width) =>
-      document.getElementById('window').getBoundingClientRect().width < width, designed.width);
-    assert.equal((await size()).scrollsSideways, false);
-    await page.setViewportSize({ width: 1024, height: 768 });
-    await page.waitForFunction((width) =>
-      document.getElementById('window').getBoundingClientRect().width === width, designed.width);
-    assert.deepEqual(await size(), designed);
-    assert.deepEqual(window.problems, []);
+test('the value boxes ask for the number keyboard, and Return on it calculates', async () => {
+  const window = await served.open(phone);
+  const { page, problems } = window;
+  for (const row of [0, 1, 2, 3, 4]) {
+    assert.equal(await valueBox(page, row).getAttribute('inputmode'), 'decimal');
+    assert.equal(await valueBox(page, row).getAttribute('enterkeyhint'), 'done');
+  }
+  const [example] = examples.worked;
+  await valueBox(page, 0).tap();
+  await page.keyboard.type('1');
+  await valueBox(page, 1).tap();
+  await page.keyboard.type('1');
+  await page.keyboard.press('Enter');
+  assert.deepEqual(await texts(page), inBulgarian(example.shown));
+  assert.deepEqual(problems, []);
+  await window.close();
+});
+
+test('in the list Up or Left, Down or Right, Home and End select; only a change applies a pair', async () => {
+  const window = await served.open(desktop);
+  const { page, problems } = window;
+  const last = examples.worked.length - 1;
+  await chooseType(page, 0);
+  await valueBox(page, 0).click();
+  await page.keyboard.type('7');
+  const steps = [
+    ['ArrowUp', 0, '7'],
+    ['ArrowLeft', 0, '7'],
+    ['ArrowRight', 1, ''],
+    ['ArrowDown', 2, ''],
+    ['ArrowLeft', 1, ''],
+    ['End', last, ''],
+    ['ArrowDown', last, '5'],
+    ['ArrowRight', last, '5'],
+    ['Home', 0, ''],
+  ];
+  for (const [key, selected, firstText] of steps) {
+    await page.getByRole('listbox').focus();
+    await page.keyboard.press(key);
+    assert.equal(await listIndex(page), selected, key);
+    await expectPairApplied(page, examples.worked[selected]);
+    const given = examples.worked[selected].given[0];
+    assert.equal((await texts(page))[given], firstText, `${key}: the typed value`);
+    if (firstText === '' && selected === last) {
+      await valueBox(page, given).click();
+      await page.keyboard.type('5');
+    }
+  }
+  // Clicking the selected pair changes nothing either.
+  await valueBox(page, 0).click();
+  await page.keyboard.type('7');
+  await listOption(page, 0).click();
+  assert.equal((await texts(page))[0], '7');
+  assert.deepEqual(problems, []);
+  await window.close();
+});
+
+test('browser zoom enlarges the designed window to 200 %, then reflows it down to 320 px', async () => {
+  // A laptop screen of 1920 × 1080 at 100 %, 200 % and 400 %, and a window of 320 px.
+  const zooms = [
+    { zoom: 1, viewport: { width: 1920, height: 1080 }, wide: true },
+    { zoom: 2, viewport: { width: 960, height: 540 }, wide: true },
+    { zoom: 4, viewport: { width: 480, height: 270 }, wide: false },
+    { zoom: 1, viewport: { width: 320, height: 640 }, wide: false },
+  ];
+  for (const { zoom, viewport, wide } of zooms) {
+    const window = await served.open({ viewport, deviceScaleFactor: zoom });
+    const { page, description, problems } = window;
+    const seen = await measure(page);
+    const where = `${viewport.width} × ${viewport.height} at ${zoom * 100} %`;
+    assert.equal(seen.scrollsSideways, false, where);
+    if (wide) {
+      assert.deepEqual(
+        [seen.window.width, seen.window.height],
+        [description.clientArea.width, description.clientArea.height].map(
+          (twips) => twips / description.twipsPerPixel,
+        ),
+        `${where}: the designed window at 1:1`,
+      );
+    } else {
+      expectFingerSized(seen.targets, where);
+    }
+    assert.ok(seen.smallestText >= smallestText, where);
+    assert.deepEqual(problems, []);
     await window.close();
-  });
+  }
+});
+
+test('a tablet shows the designed window twice its size, its targets large enough for a finger', async () => {
+  const window = await served.open({ ...phone, viewport: { width: 1024, height: 1366 } });
+  const { page, description, problems } = window;
+  const seen = await measure(page);
+  for (const [name, rect] of Object.entries(seen.controls)) {
+    const design = description.controls.find((control) => control.name === name);
+    assert.equal(rect.width, (2 * design.rect.width) / description.twipsPerPixel, name);
+  }
+  expectFingerSized(seen.targets, 'tablet');
+  assert.equal(seen.scrollsSideways, false);
+  assert.deepEqual(problems, []);
+  await window.close();
+});
+
+test('the style sheet alone chooses the layout: before its script runs the page stands as after', async () => {
+  for (const device of [phone, desktop]) {
+    const withScript = await served.open(device);
+    const before = await measure(withScript.page);
+    await withScript.close();
+    // The page as it stands before its script has run: the script never comes.
+    const context = await withScript.context.browser().newContext(device);
+    await context.route('**/korvala.js', (route) => route.abort());
+    const page = await context.newPage();
+    await page.goto(withScript.page.url().replace(/#.*/, ''));
+    const without = await measure(page);
+    assert.deepEqual(without.controls, before.controls);
+    await context.close();
+  }
+});

@@ -1,7 +1,8 @@
 // Draws the program's pictures: the cylinder drawing (baseline JPEG, 137 x 169, 96 dpi), the
 // hamburger icon of the window (32 x 32, 256 colours with a transparency mask, as an .ico and a
-// .png) and the same hamburger for the desktop's icon theme (icons/korvala-SIZE.png, smoothed,
-// and icons/korvala.svg).
+// .png), the same hamburger for the desktop's icon theme (icons/korvala-SIZE.png, smoothed, and
+// icons/korvala.svg), and the page's own (web/): the drawing at twice its pixels, the app's
+// large icons, its maskable icon and iOS's home-screen icon, these two opaque.
 // Usage: korvala-draw-resources OUTPUT_FOLDER
 #include "icon_file.hpp"
 
@@ -24,14 +25,16 @@ QFont letterFont() {
     return font;
 }
 
-QImage drawCylinder() {
-    QImage image(137, 169, QImage::Format_RGB32);
+// scale: 1 for the window's drawing, 2 for a sharp screen's.
+QImage drawCylinder(int scale) {
+    QImage image(137 * scale, 169 * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
-    image.setDotsPerMeterX(kDotsPerMeterAt96Dpi);
-    image.setDotsPerMeterY(kDotsPerMeterAt96Dpi);
+    image.setDotsPerMeterX(kDotsPerMeterAt96Dpi * scale);
+    image.setDotsPerMeterY(kDotsPerMeterAt96Dpi * scale);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     const QPen solid(Qt::black, 1.5);
     QPen dashed(Qt::black, 1.2, Qt::DashLine);
     dashed.setDashPattern({4, 3});
@@ -122,6 +125,33 @@ QImage themeIcon(int size) {
     return image;
 }
 
+// On the window's colour, filling the square, the hamburger `share` of its width in the middle:
+// a system that cuts the icon to a circle or a rounded square keeps all of it.
+QImage opaqueIcon(int size, double share) {
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(QColor(192, 192, 255));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double scale = size * share / kIconGrid;
+    painter.translate(size * (1 - share) / 2, size * (1 - share) / 2);
+    painter.scale(scale, scale);
+    drawHamburger(painter);
+    return image;
+}
+
+// The page's pictures. The maskable icon's safe zone is the middle circle of 80 % of its width.
+bool writePagePictures(const QString& folder) {
+    constexpr double kInsideSafeZone = 0.55;
+    constexpr double kOnHomeScreen = 0.8;
+    return drawCylinder(2)
+               .convertToFormat(QImage::Format_Grayscale8)
+               .save(folder + "/web/cylinder-2x.png", "PNG") &&
+           themeIcon(192).save(folder + "/web/korvala-192.png", "PNG") &&
+           themeIcon(512).save(folder + "/web/korvala-512.png", "PNG") &&
+           opaqueIcon(512, kInsideSafeZone).save(folder + "/web/korvala-maskable-512.png", "PNG") &&
+           opaqueIcon(180, kOnHomeScreen).save(folder + "/web/apple-touch-icon.png", "PNG");
+}
+
 bool writeSvgIcon(const QString& path) {
     QSvgGenerator svg;
     svg.setFileName(path);
@@ -155,11 +185,11 @@ int main(int argc, char** argv) {
     const QImage icon = windowIcon();
     // The window shows the drawing decoded from its JPEG, stored losslessly: no image plugin
     // need be loaded at start-up.
-    bool written = drawCylinder().save(folder + "/cylinder.jpg", "JPEG", kJpegQuality) &&
+    bool written = drawCylinder(1).save(folder + "/cylinder.jpg", "JPEG", kJpegQuality) &&
                    QImage(folder + "/cylinder.jpg").save(folder + "/cylinder.png", "PNG") &&
                    writeFile(folder + "/korvala.ico", korvala::tools::iconFile(icon)) &&
                    icon.save(folder + "/korvala.png", "PNG") &&
-                   writeSvgIcon(folder + "/icons/korvala.svg");
+                   writeSvgIcon(folder + "/icons/korvala.svg") && writePagePictures(folder);
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         written =
             written && themeIcon(size).save(

@@ -1,28 +1,15 @@
-// Keeps the page's files so that it opens again without a network. Each file is fetched from
-// the server first, so that a new version is taken as soon as it is there, and from the kept
-// copy only when the server cannot be reached.
+// Keeps the page's files (`files`, which the build writes before this) so that it opens again
+// without a network. Each file is fetched from the server first, so that a new version is taken
+// as soon as it is there, and from the kept copy only when the server cannot be reached.
 const cacheName = 'korvala';
-const files = [
-  './',
-  'index.html',
-  'korvala.js',
-  'korvala.css',
-  'window.css',
-  'cylinder.jpg',
-  'korvala.png',
-  'manifest.webmanifest',
-  'icons/korvala-16.png',
-  'icons/korvala-24.png',
-  'icons/korvala-32.png',
-  'icons/korvala-48.png',
-  'icons/korvala-64.png',
-  'icons/korvala-128.png',
-  'icons/korvala-256.png',
-];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files))
-    .then(() => self.skipWaiting()));
+  event.waitUntil(
+    caches
+      .open(cacheName)
+      .then((cache) => cache.addAll(files))
+      .then(() => self.skipWaiting()),
+  );
 });
 
 self.addEventListener('activate', (event) => {
@@ -34,12 +21,17 @@ self.addEventListener('fetch', (event) => {
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) {
     return;
   }
-  event.respondWith(fetch(request).then((response) => {
-    if (response.ok) {
-      const copy = response.clone();
-      event.waitUntil(caches.open(cacheName).then((cache) => cache.put(request, copy)));
-    }
-    return response;
-  }).catch(() => caches.match(request, { ignoreSearch: true })
-    .then((kept) => kept ?? Response.error())));
+  event.respondWith(
+    fetch(request)
+      .then((response) => {
+        if (response.ok) {
+          const copy = response.clone();
+          event.waitUntil(caches.open(cacheName).then((cache) => cache.put(request, copy)));
+        }
+        return response;
+      })
+      .catch(() =>
+        caches.match(request, { ignoreSearch: true }).then((kept) => kept ?? Response.error()),
+      ),
+  );
 });

@@ -1,0 +1,27 @@
+// Hands the user's actions to the core by name; what they do is the form's to decide. Changes
+// the program makes raise none of these events.
+import { core } from './core.js';
+
+export function wireEvents(window) {
+  window.buttons.forEach((button, index) => {
+    button.addEventListener('click', () => core.buttonClick(index));
+  });
+  window.valueBoxes.forEach((box, row) => {
+    box.addEventListener('input', () => core.valueEdited(row));
+  });
+  // The form decides what Return does where; the browser's own reaction (a focused button's
+  // click) would come on top of it.
+  window.element.addEventListener('keydown', (event) => {
+    if (
+      event.key !== 'Enter' ||
+      event.isComposing ||
+      event.altKey ||
+      event.ctrlKey ||
+      event.metaKey
+    ) {
+      return;
+    }
+    event.preventDefault();
+    core.returnPressed(window.focusCycle.indexOf(document.activeElement));
+  });
+}

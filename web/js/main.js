@@ -1,0 +1,55 @@
+// Start-up, once the core is ready: find the window's controls, start the form, give the focus
+// to its first control, open a share link the address may hold, and tell whoever waits that the
+// window takes input. The core calls the page through `controls`.
+import { createAnswerView } from './answer.js';
+import { controls } from './controls.js';
+import { core } from './core.js';
+import { createErrorDialog } from './error_dialog.js';
+import { wireEvents } from './events.js';
+import { keepFocusInCycle } from './focus_cycle.js';
+import { keepForOffline } from './offline.js';
+import { openLink } from './open_link.js';
+import { createProblemList } from './problem_list.js';
+import { wireShare } from './share.js';
+import { findWindow } from './window_elements.js';
+
+export { controls };
+
+core.whenReady(() => {
+  const description = core.description();
+  const window = findWindow(description);
+  const problemList = createProblemList(window.list, () => core.listClick(0));
+  const status = document.getElementById('status');
+  const shareView = wireShare(
+    document.getElementById('share'),
+    document.getElementById('share-link'),
+    (text) => {
+      status.textContent = text;
+    },
+  );
+  const answerView = createAnswerView(status, description, shareView.reset);
+  controls.attach({
+    valueBoxes: window.valueBoxes,
+    checks: window.checks,
+    problemList,
+    errorDialog: createErrorDialog(description.caption, description.errorDismiss),
+    answerView,
+  });
+  wireEvents(window);
+  keepFocusInCycle(window.focusCycle);
+
+  // Start-up empties the values, and with them the address's fragment: read it first.
+  const linkAtStart = location.hash;
+  core.formLoad();
+  // In the narrow layout the statement comes last: the page opens at its top all the same.
+  window.focusCycle[0].focus({ preventScroll: true });
+  openLink(linkAtStart, window, problemList, description);
+  addEventListener('hashchange', () => openLink(location.hash, window, problemList, description));
+
+  performance.mark('korvala-ready');
+  document.documentElement.dataset.window = 'ready';
+  addEventListener('load', keepForOffline);
+  if (document.readyState === 'complete') {
+    keepForOffline();
+  }
+});

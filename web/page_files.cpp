@@ -1,0 +1,121 @@
+#include "web/page_files.hpp"
+
+#include "form/content.hpp"
+#include "web/json_writer.hpp"
+
+#include <array>
+#include <string_view>
+
+namespace korvala::web {
+
+namespace {
+
+namespace content = form::content;
+
+constexpr std::array<PagePicture, 16> kPictures{{
+    {kDrawing, "cylinder.jpg", PictureUse::Drawing, 137, 169, ""},
+    {kSharpDrawing, "web/cylinder-2x.png", PictureUse::Drawing, 274, 338, ""},
+    {"korvala.png", "korvala.png", PictureUse::Favicon, 32, 32, ""},
+    {"icons/korvala-16.png", "icons/korvala-16.png", PictureUse::Icon, 16, 16, ""},
+    {"icons/korvala-24.png", "icons/korvala-24.png", PictureUse::Icon, 24, 24, ""},
+    {"icons/korvala-32.png", "icons/korvala-32.png", PictureUse::Icon, 32, 32, ""},
+    {"icons/korvala-48.png", "icons/korvala-48.png", PictureUse::Icon, 48, 48, ""},
+    {"icons/korvala-64.png", "icons/korvala-64.png", PictureUse::Icon, 64, 64, ""},
+    {"icons/korvala-128.png", "icons/korvala-128.png", PictureUse::Icon, 128, 128, ""},
+    {"icons/korvala-192.png", "web/korvala-192.png", PictureUse::Icon, 192, 192, ""},
+    {"icons/korvala-256.png", "icons/korvala-256.png", PictureUse::Icon, 256, 256, ""},
+    {"icons/korvala-512.png", "web/korvala-512.png", PictureUse::Icon, 512, 512, ""},
+    {"icons/korvala-maskable-512.png", "web/korvala-maskable-512.png", PictureUse::Maskable, 512,
+     512, ""},
+    {"icons/apple-touch-icon.png", "web/apple-touch-icon.png", PictureUse::TouchIcon, 180, 180, ""},
+    {"screenshots/wide.png", "web/screenshot-wide.png", PictureUse::Screenshot, 960, 720, "wide"},
+    {"screenshots/narrow.png", "web/screenshot-narrow.png", PictureUse::Screenshot, 720, 1280,
+     "narrow"},
+}};
+
+std::string hexColour(const content::Rgb& rgb) {
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    std::string text = "#";
+    for (const int channel : {rgb.red, rgb.green, rgb.blue}) {
+        text += kDigits.at(static_cast<std::size_t>(channel / 16));
+        text += kDigits.at(static_cast<std::size_t>(channel % 16));
+    }
+    return text;
+}
+
+std::string sizes(const PagePicture& picture) {
+    return std::to_string(picture.width) + "x" + std::to_string(picture.height);
+}
+
+void writePicture(JsonWriter& json, const PagePicture& picture) {
+    json.beginObject();
+    json.member("src", picture.file);
+    json.member("sizes", sizes(picture));
+    json.member("type", "image/png");
+    if (picture.use == PictureUse::Maskable) {
+        json.member("purpose", "maskable");
+    }
+    if (!picture.formFactor.empty()) {
+        json.member("form_factor", picture.formFactor);
+    }
+    json.endObject();
+}
+
+} // namespace
+
+std::span<const PagePicture> pagePictures() {
+    return kPictures;
+}
+
+std::string themeColour() {
+    return hexColour(content::kWindowBackground);
+}
+
+std::string manifestJson() {
+    JsonWriter json;
+    json.beginObject();
+    json.member("id", "./");
+    json.member("name", "Korvala");
+    json.member("short_name", "Korvala");
+    json.member("description", kPageDescription);
+    json.member("lang", "bg");
+    json.member("dir", "ltr");
+    json.member("start_url", "./");
+    json.member("scope", "./");
+    json.member("display", "standalone");
+    json.member("background_color", themeColour());
+    json.member("theme_color", themeColour());
+    for (const PictureUse kind : {PictureUse::Icon, PictureUse::Screenshot}) {
+        json.key(kind == PictureUse::Icon ? "icons" : "screenshots");
+        json.beginArray();
+        for (const PagePicture& picture : kPictures) {
+            const bool icon =
+                picture.use == PictureUse::Icon || picture.use == PictureUse::Maskable;
+            if (kind == PictureUse::Icon ? icon : picture.use == PictureUse::Screenshot) {
+                writePicture(json, picture);
+            }
+        }
+        json.endArray();
+    }
+    json.endObject();
+    return json.text() + "\n";
+}
+
+std::string keptFilesJson() {
+    JsonWriter json;
+    json.beginArray();
+    for (const std::string_view file :
+         {"./", "index.html", "korvala.js", "korvala.css", "window.css", "manifest.webmanifest"}) {
+        json.string(file);
+    }
+    // The screenshots are for the install dialog alone, which needs a network anyway.
+    for (const PagePicture& picture : kPictures) {
+        if (picture.use != PictureUse::Screenshot) {
+            json.string(picture.file);
+        }
+    }
+    json.endArray();
+    return json.text();
+}
+
+} // namespace korvala::web
