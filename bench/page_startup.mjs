@@ -45,28 +45,32 @@ async function writeFloor(browser, url, folder) {
 }
 
 // Runs in the page before its own scripts: a user who types R 1 and H 1 and presses "Изчисли"
-// as fast as the page lets them, until D appears.
+// whenever the page changes, until D appears. Tries come with the page's changes rather than in
+// a busy loop, which would hold up the page it measures.
 function calculateAsSoonAsPossible() {
   globalThis.firstCalculation = new Promise((resolve) => {
-    const channel = new MessageChannel();
+    const box = (row) => document.querySelector(`[data-name="Text2(${row})"]`);
+    let done = false;
     const attempt = () => {
-      const box = (row) => document.querySelector(`[data-name="Text2(${row})"]`);
       const calculate = document.querySelector('[data-name="Command1(0)"]');
-      if (box(2)?.value) {
-        resolve(performance.now());
+      if (done || !calculate || !box(2)) {
         return;
       }
-      if (calculate) {
-        for (const row of [0, 1]) {
-          box(row).value = '1';
-          box(row).dispatchEvent(new Event('input'));
-        }
-        calculate.click();
+      for (const row of [0, 1]) {
+        box(row).value = '1';
+        box(row).dispatchEvent(new Event('input'));
       }
-      channel.port2.postMessage(null);
+      calculate.click();
+      if (box(2).value) {
+        done = true;
+        resolve(performance.now());
+      }
     };
-    channel.port1.onmessage = attempt;
-    attempt();
+    new MutationObserver(attempt).observe(document, {
+      subtree: true,
+      childList: true,
+      attributes: true,
+    });
   });
 }
 

@@ -20,7 +20,7 @@ const phone = {
 };
 const pictures = [
   { path: join(docs, 'window-web.png'), device: { viewport: { width: 521, height: 560 } } },
-  { path: join(docs, 'window-web-phone.png'), device: phone, fullPage: true },
+  { path: join(docs, 'window-web-phone.png'), device: phone },
   {
     path: join(resources, 'web/screenshot-wide.png'),
     device: { viewport: { width: 960, height: 720 } },
@@ -37,7 +37,7 @@ try {
     await page.goto(`${server.url}#R=1&H=1`);
     await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
     await page.evaluate(() => document.activeElement.blur());
-    await page.screenshot({ path: picture.path, fullPage: picture.fullPage ?? false });
+    await page.screenshot({ path: picture.path });
     await context.close();
     console.log(`saved ${picture.path}`);
   }
