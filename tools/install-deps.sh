@@ -19,11 +19,11 @@ ci_only=(clang libclang-rt-14-dev g++-mingw-w64-i686 clang-format clang-tidy des
     libxinerama1:i386 libfreetype6:i386 libfontconfig1:i386)
 # The start-up benchmark opens both windows on a virtual display.
 bench=(libbenchmark-dev libxcb1-dev xvfb xdotool)
-# The WebAssembly build (Emscripten, GoogleTest's sources, the JSON header) and Node.js, which
-# runs its tests; they compare korvala-calc with the native one, which the test set builds. The
-# page's tests drive Debian's Chromium; npm is a package of its own beside Debian's Node.js
-# (other builds of Node.js bring it along).
-web=(emscripten nodejs googletest nlohmann-json3-dev chromium)
+# The WebAssembly build (Emscripten, esbuild for the page's script, GoogleTest's sources, the JSON
+# header) and Node.js, which runs its tests; they compare korvala-calc with the native one, which
+# the test set builds. The page's tests drive Debian's Chromium; npm is a package of its own
+# beside Debian's Node.js (other builds of Node.js bring it along).
+web=(emscripten esbuild nodejs googletest nlohmann-json3-dev chromium)
 
 case "${1:-}" in
 run) wanted=("${build[@]}" nlohmann-json3-dev "${window[@]}") ;;
