@@ -111,6 +111,24 @@ inline const std::array<WorkedExample, calc::kProblemTypeCount>& workedExamples(
     return examples;
 }
 
+// What the boxes offer after a worked example: a given value its full text, a computed one its
+// line, for R of "D S" after the line of T.
+inline Texts offeredAfter(const WorkedExample& example) {
+    Texts offered = example.texts;
+    for (const std::string& line : example.steps) {
+        for (const calc::Quantity quantity : calc::kQuantities) {
+            if (line.starts_with(std::string(form::letterOf(quantity)) + " = ")) {
+                offered.at(calc::indexOf(quantity)) = line;
+            }
+        }
+    }
+    if (example.type == calc::ProblemType::DS) {
+        std::string& radius = offered.at(calc::indexOf(calc::Quantity::R));
+        radius = example.steps.front() + "\n" + radius;
+    }
+    return offered;
+}
+
 struct WorkingExample {
     calc::ProblemType type;
     Texts typed;
