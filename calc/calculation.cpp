@@ -27,12 +27,14 @@ CalculationOutcome calculate(const CalculationInput& input,
             return Declined{};
         }
         const GivenPair pair = givenPairOf(input.type);
-        Completed completed{
-            completeCylinder(input.type, parsed[indexOf(pair.first)], parsed[indexOf(pair.second)]),
-            {}};
+        const SymbolValues values =
+            solve(input.type, parsed[indexOf(pair.first)], parsed[indexOf(pair.second)]);
+        Completed completed;
         for (std::size_t i = 0; i < kQuantityCount; ++i) {
-            completed.texts[i] = runtime::formatSevenDecimals(completed.values[i], settings);
+            completed.values[i] = values[i];
+            completed.texts[i] = runtime::formatSevenDecimals(values[i], settings);
         }
+        completed.steps = stepLines(input.type, values, settings);
         return completed;
     } catch (const runtime::RunTimeError& error) {
         return Failed{error.number()};

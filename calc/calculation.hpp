@@ -4,7 +4,9 @@
 // 1 means the quantity is given) and the number settings to read and write with. Every text is
 // read with parseLeadingNumber(); a checked value that is not greater than zero declines the
 // calculation. Otherwise the given pair is completed and all five values come back with their
-// seven-decimal texts. A number too large to read, or a failing step of the solver, ends the
+// seven-decimal texts, and with the working that led to them (`steps`): the lines of
+// stepLines(), one for each computed quantity in the order it was computed, for "D S" after a
+// first one for T. A number too large to read, or a failing step of the solver, ends the
 // calculation with its run-time error, raised even from a row that is not checked. Declines and
 // errors carry nothing to write: the caller changes nothing then. Throws nothing but
 // std::bad_alloc.
@@ -13,6 +15,7 @@
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
 #include "calc/solver.hpp"
+#include "calc/step_lines.hpp"
 #include "runtime/number_settings.hpp"
 #include "runtime/run_time_error.hpp"
 
@@ -20,6 +23,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace korvala::calc {
 
@@ -34,6 +38,7 @@ struct Declined {};
 struct Completed {
     Cylinder values{};
     std::array<std::string, kQuantityCount> texts; // seven-decimal, as the settings write them
+    std::vector<StepLine> steps{};                 // the working, as stepLines() writes it
 };
 
 struct Failed {

@@ -1,22 +1,27 @@
 // Completing a cylinder from a given pair.
 //
-// completeCylinder() takes the problem type and its two given values (the first and second
-// given of the pair, in that order) and computes the other three quantities with checked double
-// arithmetic, each operation in a fixed order, so the results are the same to the last bit on
-// every platform. The values are indexed by Quantity. Given values are finite; they may be any
-// sign, since validation is the caller's. Throws runtime::RunTimeError: InvalidArgument for a
-// pair that no cylinder has (a square root of a negative number), Overflow for a result beyond
-// the double range, DivisionByZero where a product has underflowed to zero.
+// solve() takes the problem type and its two given values (the first and second given of the
+// pair, in that order) and runs the type's steps (stepsOf()) in order, each a fixed chain of
+// checked double operations, so the results are the same to the last bit on every platform. It
+// returns every symbol's value: the given pair, the three computed quantities, and T where the
+// type computes it (zero elsewhere). completeCylinder() returns the five quantities of the same,
+// indexed by Quantity. Given values are finite; they may be any sign, since validation is the
+// caller's. Throws runtime::RunTimeError: InvalidArgument for a pair that no cylinder has (a
+// square root of a negative number), Overflow for a result beyond the double range,
+// DivisionByZero where a product has underflowed to zero.
 #pragma once
 
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
+#include "calc/steps.hpp"
 
 #include <array>
 
 namespace korvala::calc {
 
 using Cylinder = std::array<double, kQuantityCount>;
+
+[[nodiscard]] SymbolValues solve(ProblemType type, double firstGiven, double secondGiven);
 
 [[nodiscard]] Cylinder completeCylinder(ProblemType type, double firstGiven, double secondGiven);
 

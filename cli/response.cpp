@@ -28,7 +28,11 @@ struct OutcomeWriter {
             texts.push_back(completed.texts[i]);
             shown.push_back(form::shownText(completed.values[i], settings));
         }
-        return {{"outcome", "completed"}, {"texts", texts}, {"shown", shown}};
+        Json steps = Json::array();
+        for (const calc::StepLine& line : completed.steps) {
+            steps.push_back(line.text);
+        }
+        return {{"outcome", "completed"}, {"texts", texts}, {"shown", shown}, {"steps", steps}};
     }
 
     Json operator()(const calc::Failed& failed) const {

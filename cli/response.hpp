@@ -1,6 +1,6 @@
 // The JSON line korvala-calc writes for a request: its outcome, or why the line was invalid.
 // "texts" are the full seven-decimal texts, "shown" what the window's seven-character value
-// boxes show of them.
+// boxes show of them, "steps" the lines of the working in the order they were computed.
 #pragma once
 
 #include "calc/calculation.hpp"

@@ -22,13 +22,14 @@ public:
     FormControls& operator=(FormControls&&) = delete;
     virtual ~FormControls() = default;
 
-    // Text2(row): the text, and the full value behind it that the box offers on demand (its
-    // tooltip); an empty full value offers none. A text longer than the typing limit is cut to
-    // it, by characters.
+    // Text2(row): the text, and what the box offers on demand (its tooltip): the full value
+    // behind the text or the working that led to it, whose lines are separated by "\n" and
+    // must each be shown on a line of their own; an empty full value offers none. A text longer
+    // than the typing limit is cut to it, by characters.
     [[nodiscard]] virtual std::string valueText(std::size_t row) const = 0;
     virtual void setValueText(std::size_t row, std::string_view text,
                               std::string_view fullValue) = 0;
-    // The box keeps its text and offers no full value.
+    // The box keeps its text and offers nothing.
     virtual void dropFullValue(std::size_t row) = 0;
     virtual void setTypingLimit(std::size_t row, std::size_t characters) = 0;
     // A locked box shows its text and accepts no typing.

@@ -102,10 +102,11 @@ void KorvalaForm::SolveCylinder() {
     const calc::CalculationOutcome outcome = calc::calculate(input, settings);
     if (const auto* completed = std::get_if<calc::Completed>(&outcome)) {
         // The box shows the start of the value (or its scientific form where the start would
-        // mislead), and offers the full seven-decimal text.
+        // mislead), and offers the full text or the working.
+        const std::array<std::string, calc::kQuantityCount> offered = offeredTexts(*completed);
         for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
             controls_.setValueText(row, shownText(completed->values.at(row), settings),
-                                   completed->texts.at(row));
+                                   offered.at(row));
         }
         controls_.answerShown({*type, completed->values, completed->texts});
     } else if (const auto* failed = std::get_if<calc::Failed>(&outcome)) {

@@ -32,7 +32,7 @@ public:
     void List1_Click(int index);
     // A button was pressed: kCalculateButton calculates, kClearButton clears.
     void Command1_Click(int index);
-    // The user edited the text of Text2(index): the full value it offered no longer describes it.
+    // The user edited the text of Text2(index): what it offered no longer describes it.
     void Text2_Change(int index);
     // Return or Enter was pressed while `focused` had the focus: in a value box it calculates, on
     // a button it presses that button; elsewhere it does nothing.

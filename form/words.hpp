@@ -5,6 +5,7 @@
 
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
+#include "calc/steps.hpp"
 #include "runtime/run_time_error.hpp"
 
 #include <array>
@@ -12,10 +13,9 @@
 
 namespace korvala::form {
 
-// "R", "H", "D", "S", "V".
+// "R", "H", "D", "S", "V": the letters of the formulas.
 [[nodiscard]] constexpr std::string_view letterOf(calc::Quantity quantity) {
-    constexpr std::array<std::string_view, calc::kQuantityCount> kLetters{"R", "H", "D", "S", "V"};
-    return kLetters.at(calc::indexOf(quantity));
+    return calc::letterOf(calc::symbolOf(quantity));
 }
 
 // The quantity's Bulgarian name, for assistive technology and help texts.

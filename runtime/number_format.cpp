@@ -262,6 +262,23 @@ std::string formatSevenDecimals(double value, const NumberSettings& settings) {
     return layoutSevenDecimals(value, settings).text;
 }
 
+std::string formatWithoutTrailingZeros(double value, const NumberSettings& settings) {
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    Layout layout = layoutSevenDecimals(value, settings);
+    std::size_t kept = layout.fractionEnd;
+    while (kept > layout.fractionBegin && layout.text[kept - 1] == '0') {
+        --kept;
+    }
+    if (kept == layout.fractionBegin) {
+        kept = layout.integerEnd;
+    }
+    layout.text.erase(kept, layout.fractionEnd - kept);
+    // Only a zero can lose every digit, and a zero is written without a sign.
+    return layout.text.empty() ? "0" : std::move(layout.text);
+}
+
 std::string fitToWidth(double value, std::size_t width, const NumberSettings& settings) {
     if (!std::isfinite(value)) {
         return std::string(utf8::firstCharacters(nonFiniteText(value), width));

@@ -7,6 +7,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace korvala::calc {
 namespace {
@@ -35,6 +36,14 @@ Texts shownTexts(const Completed& completed, const runtime::NumberSettings& sett
     return shown;
 }
 
+std::vector<std::string> linesOf(const Completed& completed) {
+    std::vector<std::string> lines;
+    for (const StepLine& line : completed.steps) {
+        lines.push_back(line.text);
+    }
+    return lines;
+}
+
 using test::ErrorExample;
 using test::WorkedExample;
 
@@ -48,6 +57,16 @@ TEST_P(WorkedExamples, CompleteTheCylinderToTheLastDigit) {
     ASSERT_NE(completed, nullptr);
     EXPECT_EQ(completed->texts, example.texts);
     EXPECT_EQ(shownTexts(*completed, settings), example.shown);
+    EXPECT_EQ(linesOf(*completed), example.steps);
+}
+
+TEST(Working, FollowsTheDecimalComma) {
+    for (const test::WorkingExample& example : test::decimalCommaWorking()) {
+        const auto outcome =
+            calculate(rowsFor(example.type, example.typed), test::makeSettings(",", "", {}));
+        ASSERT_TRUE(std::holds_alternative<Completed>(outcome));
+        EXPECT_EQ(linesOf(std::get<Completed>(outcome)), example.steps);
+    }
 }
 
 TEST_P(WorkedExamples, SecondPressGivesTheSameCylinderInEveryRegionalStyle) {

@@ -7,6 +7,7 @@
 #include "form/words.hpp"
 #include "worked_examples.hpp"
 
+#include <span>
 #include <string>
 
 namespace korvala::test {
@@ -28,7 +29,7 @@ inline std::string requestLine(calc::ProblemType type, const Texts& texts) {
     return line + "], \"checks\": [" + checks + "]}";
 }
 
-inline std::string joined(const Texts& texts) {
+inline std::string joined(std::span<const std::string> texts) {
     std::string list;
     for (const std::string& text : texts) {
         list += (list.empty() ? "\"" : ",\"") + text + "\"";
@@ -41,7 +42,8 @@ inline ExpectedSession tableSession() {
     for (const WorkedExample& example : workedExamples()) {
         session.input += requestLine(example.type, example.typed) + "\r\n";
         session.output += R"({"outcome":"completed","texts":[)" + joined(example.texts) +
-                          R"(],"shown":[)" + joined(example.shown) + "]}\n";
+                          R"(],"shown":[)" + joined(example.shown) + R"(],"steps":[)" +
+                          joined(example.steps) + "]}\n";
     }
     for (const ErrorExample& example : errorExamples()) {
         session.input += requestLine(example.type, example.typed) + "\n";

@@ -174,11 +174,12 @@ TEST(ResponseLine, HasOneShapePerOutcome) {
               R"({"outcome":"error","number":11,"message":"Деление на нула"})");
     calc::Completed completed{
         {31415926.5358979, 1, 2, 3, 4},
-        {"31415926.5358979", "1.0000000", "2.0000000", "3.0000000", "4.0000000"}};
+        {"31415926.5358979", "1.0000000", "2.0000000", "3.0000000", "4.0000000"},
+        {{calc::Symbol::T, "T = 1"}, {calc::Symbol::R, "R = 2"}}};
     EXPECT_EQ(outcomeLine(completed, settings),
               R"({"outcome":"completed","texts":["31415926.5358979","1.0000000","2.0000000",)"
               R"("3.0000000","4.0000000"],"shown":["3.142E7","1.00000","2.00000","3.00000",)"
-              R"("4.00000"]})");
+              R"("4.00000"],"steps":["T = 1","R = 2"]})");
     EXPECT_EQ(invalidLine(3, "not valid JSON"),
               R"({"outcome":"invalid","line":3,"message":"not valid JSON"})");
 }

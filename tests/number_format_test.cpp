@@ -81,6 +81,28 @@ INSTANTIATE_TEST_SUITE_P(
                    "(.5000000)"}),
     [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
 
+// The values put into a formula: the seven-decimal text less the zeros that tell nothing.
+class TrailingZerosDropped : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(TrailingZerosDropped, KeepsTheRegionalStyle) {
+    EXPECT_EQ(formatWithoutTrailingZeros(GetParam().value, GetParam().settings), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formula, TrailingZerosDropped,
+    testing::Values(
+        FormatCase{"SomeZeros", posixNumberSettings(), 2.23606797749979, "2.236068"},
+        FormatCase{"DecimalSymbolToo", makeSettings(",", " ", {3}), 1234.0, "1 234"},
+        FormatCase{"MultiByteSymbols", makeSettings("\u066B", "\u202F", {3}), 12345.25,
+                   "12\u202F345\u066B25"},
+        FormatCase{"RoundedToZero", posixNumberSettings(), 4e-8, "0"},
+        FormatCase{"ZeroWithoutLeadingZero", withForm(NegativeForm::LeadingMinus, false), 0.0, "0"},
+        FormatCase{"BelowOneWithoutLeadingZero", withForm(NegativeForm::LeadingMinus, false), 0.5,
+                   ".5"},
+        FormatCase{"Parentheses", withForm(NegativeForm::Parentheses), -1234.5, "(1,234.5)"},
+        FormatCase{"TrailingMinusBlank", withForm(NegativeForm::TrailingMinusBlank), -2.0, "2 -"}),
+    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+
 TEST(SevenDecimalFormatExtremes, LargestDoubleKeepsEveryDigit) {
     const std::string text =
         formatSevenDecimals(std::numeric_limits<double>::max(), makeSettings(".", ",", {3}));

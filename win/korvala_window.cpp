@@ -42,6 +42,13 @@ LRESULT CALLBACK tabLeavesStatement(HWND control, UINT message, WPARAM wParam, L
     return message == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_WANTALLKEYS) : result;
 }
 
+RECT workAreaOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
 HICON programIcon(HINSTANCE instance, int width, int height) {
     return static_cast<HICON>(
         LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, width, height, LR_SHARED));
@@ -109,10 +116,7 @@ KorvalaWindow::~KorvalaWindow() {
 void KorvalaWindow::show(int showCommand) {
     const layout::PixelRect client = layout::kClientArea.pixelsAt(static_cast<int>(dpi_));
     const SIZE size = windowSizeFor({client.width, client.height}, kWindowStyle, 0, dpi_);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = workAreaOf(window_);
     SetWindowPos(window_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
                  work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -196,12 +200,16 @@ std::optional<std::size_t> KorvalaWindow::positionOf(HWND control) const {
     return std::nullopt;
 }
 
-// Each value box offers its full value as a tooltip while the pointer rests on it.
+// Each value box offers its full value, or the working that led to it, as a tooltip while the
+// pointer rests on it. Only a tooltip with a maximum width breaks its text into lines, at the
+// line breaks and, past the width of the screen, at a blank.
 void KorvalaWindow::createTooltips() {
     tooltips_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    const RECT work = workAreaOf(window_);
+    SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, work.right - work.left);
     for (HWND box : valueBoxes_) {
         TTTOOLINFOW tool = toolOf(box, L"");
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

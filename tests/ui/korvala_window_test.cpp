@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -116,6 +118,16 @@ private:
     }
     [[nodiscard]] QStringList texts() const { return state().texts; }
 
+    // The label Qt shows a tooltip in, while it is shown.
+    [[nodiscard]] static QLabel* shownTip() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QStringLiteral("qtooltip_label") && widget->isVisible()) {
+                return qobject_cast<QLabel*>(widget);
+            }
+        }
+        return nullptr;
+    }
+
     // The text a control shows, as the table gives it (the statement's line breaks as CR LF).
     static QString shownText(QWidget* control) {
         if (auto* label = qobject_cast<QLabel*>(control); label != nullptr) {
@@ -194,7 +206,7 @@ private slots:
         RowsState rows = state();
         QCOMPARE(rows.problemType, 1);
         QCOMPARE(rows.texts, toStringList(example.shown));
-        QCOMPARE(rows.toolTips, toStringList(example.texts));
+        QCOMPARE(rows.toolTips, toStringList(korvala::test::offeredAfter(example)));
         QCOMPARE(rows.checked, (QList<bool>{true, false, true, false, false}));
         QCOMPARE(rows.locked, (QList<bool>{false, true, false, true, true}));
         for (int row = 0; row < kRows; ++row) {
@@ -288,6 +300,29 @@ private slots:
         type(0, "5");
         QCOMPARE(box(0)->toolTip(), QString());
         QCOMPARE(box(1)->toolTip(), QStringLiteral("1.0000000"));
+    }
+
+    // R of "D S" offers the line of T and its own: shown, the tip holds two lines, H's one.
+    void workingTipShowsEachLineOnALineOfItsOwn() {
+        const auto& example = korvala::test::workedExamples().at(7);
+        choose(static_cast<int>(example.type));
+        typeRows(toStringList(example.typed));
+        calculate();
+        const QStringList offered = toStringList(korvala::test::offeredAfter(example));
+        QList<int> lines;
+        for (const int row : {0, 1}) {
+            QHelpEvent hover(QEvent::ToolTip, box(row)->rect().center(),
+                             box(row)->mapToGlobal(box(row)->rect().center()));
+            QApplication::sendEvent(box(row), &hover);
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), offered.at(row));
+            const QLabel* tip = shownTip();
+            QVERIFY(tip != nullptr);
+            lines << qRound(double(tip->contentsRect().height() - 2 * tip->margin()) /
+                            tip->fontMetrics().lineSpacing());
+            QToolTip::hideText();
+        }
+        QCOMPARE(lines, (QList<int>{2, 1}));
     }
 
     void focusOrder() {

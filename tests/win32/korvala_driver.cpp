@@ -172,6 +172,18 @@ void checkGeometry(const Korvala& korvala, int dpi) {
     }
 }
 
+// R's tooltip after "D S" holds the lines of T and R: a tooltip breaks lines only once it has a
+// maximum width, and then it shows about twice as high as H's one line.
+void expectTwoLineTip(const Korvala& korvala) {
+    expect(SendMessageW(korvala.tooltips, TTM_GETMAXTIPWIDTH, 0, 0) > 0,
+           "the tooltips have a maximum width");
+    const int line = drive::shownTooltipHeight(korvala.tooltips, korvala.boxes.at(1));
+    const int working = drive::shownTooltipHeight(korvala.tooltips, korvala.boxes.at(0));
+    expect(line > 0 && 2 * working > 3 * line, "D S: R's tooltip shows two lines (" +
+                                                   std::to_string(working) + " px high, H's " +
+                                                   std::to_string(line) + ")");
+}
+
 void checkWorkedExamples(const Korvala& korvala, const std::wstring& picture) {
     for (const test::WorkedExample& example : test::workedExamples()) {
         const std::string name(form::listEntryOf(example.type));
@@ -185,8 +197,11 @@ void checkWorkedExamples(const Korvala& korvala, const std::wstring& picture) {
             expectText(drive::utf8TextOf(korvala.boxes.at(row)), example.shown.at(row),
                        name + ", Text2(" + std::to_string(row) + ")");
             expectText(drive::tooltipText(korvala.tooltips, korvala.window, korvala.boxes.at(row)),
-                       example.texts.at(row),
+                       test::offeredAfter(example).at(row),
                        name + ", tooltip of Text2(" + std::to_string(row) + ")");
+        }
+        if (example.type == calc::ProblemType::DS) {
+            expectTwoLineTip(korvala);
         }
         expectRowsFor(korvala, example.type, name + " after calculating");
         if (!picture.empty() && example.type == calc::ProblemType::RH) {

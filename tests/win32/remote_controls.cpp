@@ -151,6 +151,22 @@ std::string tooltipText(HWND tooltips, HWND owner, HWND control) {
     return text;
 }
 
+int shownTooltipHeight(HWND tooltips, HWND control) {
+    RECT box{};
+    GetWindowRect(control, &box);
+    SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    int height = 0;
+    for (int attempt = 0; attempt < 100 && height == 0; ++attempt) {
+        Sleep(50);
+        RECT tip{};
+        if (IsWindowVisible(tooltips) != FALSE && GetWindowRect(tooltips, &tip) != FALSE) {
+            height = tip.bottom - tip.top;
+        }
+    }
+    SendMessageW(tooltips, TTM_POP, 0, 0);
+    return height;
+}
+
 HWND focusedControl(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);

@@ -34,6 +34,9 @@ enum class Visibility { Shown, Any };
                                Visibility visibility = Visibility::Shown);
 // The text of the tooltip the control's tool shows.
 [[nodiscard]] std::string tooltipText(HWND tooltips, HWND owner, HWND control);
+// Rests the pointer on the middle of the control until the tooltip shows, then closes it; the
+// height it was shown at, in pixels, or 0 when it did not show within five seconds.
+[[nodiscard]] int shownTooltipHeight(HWND tooltips, HWND control);
 // The control that has the keyboard focus in the window's thread.
 [[nodiscard]] HWND focusedControl(HWND window);
 

@@ -119,7 +119,7 @@ install "first installation"
 check_installed "first installation"
 "$wine" "$window_opens" "$folder\\korvala.exe" || fail "the installed window did not open"
 request='{"type": 0, "texts": ["1", "1", "", "", ""], "checks": [1, 1, 0, 0, 0]}'
-completed='{"outcome":"completed","texts":["1.0000000","1.0000000","2.2360680","6.2831853","3.1415927"],"shown":["1.00000","1.00000","2.23606","6.28318","3.14159"]}'
+completed='{"outcome":"completed","texts":["1.0000000","1.0000000","2.2360680","6.2831853","3.1415927"],"shown":["1.00000","1.00000","2.23606","6.28318","3.14159"],"steps":["D = √(H² + 4·R²) = √(1² + 4·1²) = 2.2360680","S = 2π·R·H = 2π·1·1 = 6.2831853","V = π·R²·H = π·1²·1 = 3.1415927"]}'
 answer=$(echo "$request" | windows "$folder\\korvala-calc.exe" --decimal .)
 [ "$answer" = "$completed" ] || fail "the installed korvala-calc answered: $answer"
 
