@@ -108,7 +108,7 @@ void KorvalaForm::SolveCylinder() {
             controls_.setValueText(row, shownText(completed->values.at(row), settings),
                                    offered.at(row));
         }
-        controls_.answerShown({*type, completed->values, completed->texts});
+        controls_.answerShown(answerOf(*type, *completed, settings));
     } else if (const auto* failed = std::get_if<calc::Failed>(&outcome)) {
         controls_.presentError(static_cast<int>(failed->error), errorText(failed->error));
     }

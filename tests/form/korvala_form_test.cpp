@@ -92,6 +92,11 @@ TEST_F(Form, TheAnswerReadOutFollowsTheValues) {
     form_.Command1_Click(kCalculateButton);
     const std::string answer = "D = 2.2360680; S = 6.2831853; V = 3.1415927";
     EXPECT_EQ(controls_.announced(), answer);
+    std::string solution = "Дадени: R = 1; H = 1";
+    for (const std::string& line : test::workedExamples().front().steps) {
+        solution += "\n" + line;
+    }
+    EXPECT_EQ(controls_.solution(), solution);
     controls_.erase(0);
     form_.Command1_Click(kCalculateButton);
     EXPECT_EQ(controls_.announced(), answer) << "after a decline";

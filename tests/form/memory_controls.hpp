@@ -44,8 +44,9 @@ public:
 
     [[nodiscard]] const RowsState& rows() const { return rows_; }
     [[nodiscard]] const std::vector<PresentedError>& errors() const { return errors_; }
-    // What a face would read out beside the boxes; empty while no answer is shown.
+    // What a face would read out and show beside the boxes; empty while no answer is shown.
     [[nodiscard]] const std::string& announced() const { return announced_; }
+    [[nodiscard]] const std::string& solution() const { return solution_; }
 
     // The user picks an entry of the list; picking the selected one changes nothing.
     void choose(int position) {
@@ -99,8 +100,12 @@ public:
     }
     void answerShown(const form::Answer& answer) override {
         announced_ = form::announcementOf(answer);
+        solution_ = form::solutionText(answer);
     }
-    void answerCleared() override { announced_.clear(); }
+    void answerCleared() override {
+        announced_.clear();
+        solution_.clear();
+    }
 
 private:
     RowsState rows_;
@@ -111,6 +116,7 @@ private:
     form::KorvalaForm* form_ = nullptr;
     std::vector<PresentedError> errors_;
     std::string announced_;
+    std::string solution_;
 };
 
 } // namespace korvala::test
