@@ -1,6 +1,7 @@
 // Takes the page's pictures as headless Chromium shows them after the first worked example
 // (R 1, H 1): the window for the README (wide) and the phone (narrow), and the manifest's
-// screenshots of both layouts, in the sizes the manifest gives (web/page_files.cpp).
+// screenshots of both layouts, in the sizes the manifest gives (web/page_files.cpp); and the
+// whole page with the solution of "D S" (D 5, S 10) for the README.
 // Usage: node tools/web_window_picture.mjs SITE_FOLDER DOCS_FOLDER RESOURCE_FOLDER
 import { join } from 'node:path';
 import { launchBrowser } from '../tests/web/browser.mjs';
@@ -19,6 +20,12 @@ const phone = {
   hasTouch: true,
 };
 const pictures = [
+  {
+    path: join(docs, 'window-web-solution.png'),
+    device: { viewport: { width: 521, height: 600 } },
+    link: '#D=5&S=10',
+    fullPage: true,
+  },
   { path: join(docs, 'window-web.png'), device: { viewport: { width: 521, height: 560 } } },
   { path: join(docs, 'window-web-phone.png'), device: phone },
   {
@@ -34,10 +41,10 @@ try {
   for (const picture of pictures) {
     const context = await browser.newContext({ locale: 'bg-BG', ...picture.device });
     const page = await context.newPage();
-    await page.goto(`${server.url}#R=1&H=1`);
+    await page.goto(`${server.url}${picture.link ?? '#R=1&H=1'}`);
     await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
     await page.evaluate(() => document.activeElement.blur());
-    await page.screenshot({ path: picture.path });
+    await page.screenshot({ path: picture.path, fullPage: picture.fullPage ?? false });
     await context.close();
     console.log(`saved ${picture.path}`);
   }

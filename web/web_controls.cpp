@@ -29,9 +29,14 @@ EM_JS(void, korvala_set_list_index, (int position),
       { korvalaPage.controls.setListIndex(position); });
 EM_JS(void, korvala_present_error, (const char* message),
       { korvalaPage.controls.presentError(UTF8ToString(message)); });
+// texts: the five seven-decimal texts, a line each; working: the steps, a line each.
 EM_JS(void, korvala_show_answer,
-      (int type, double r, double h, double d, double s, double v, const char* announcement), {
-          korvalaPage.controls.showAnswer(type, [ r, h, d, s, v ], UTF8ToString(announcement));
+      (int type, double r, double h, double d, double s, double v, const char* texts,
+       const char* announcement, const char* given, const char* working),
+      {
+          korvalaPage.controls.showAnswer(type, [ r, h, d, s, v ], UTF8ToString(texts),
+                                          UTF8ToString(announcement), UTF8ToString(given),
+                                          UTF8ToString(working));
       });
 EM_JS(void, korvala_clear_answer, (), { korvalaPage.controls.clearAnswer(); });
 // NOLINTEND(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
@@ -102,9 +107,18 @@ void WebControls::presentError(int number, std::string_view text) {
 namespace korvala::web {
 
 void WebControls::answerShown(const form::Answer& answer) {
+    const auto lines = [](const auto& texts) {
+        std::string joined;
+        for (const std::string& text : texts) {
+            joined += (joined.empty() ? "" : "\n") + text;
+        }
+        return joined;
+    };
     const calc::Cylinder& values = answer.values;
     korvala_show_answer(static_cast<int>(answer.type), values[0], values[1], values[2], values[3],
-                        values[4], form::announcementOf(answer).c_str());
+                        values[4], lines(answer.texts).c_str(),
+                        form::announcementOf(answer).c_str(), answer.given.c_str(),
+                        lines(answer.working).c_str());
 }
 
 void WebControls::answerCleared() {

@@ -43,7 +43,7 @@ test('the worked examples: typed, calculated, shown in seven characters, full in
     await typeValues(page, example.typed);
     await button(page, 0).click();
     assert.deepEqual(await texts(page), example.shown, example.entry);
-    assert.deepEqual(await fullValues(page), example.texts, example.entry);
+    assert.deepEqual(await fullValues(page), example.offered, example.entry);
     await expectPairApplied(page, example);
   }
   assert.equal(await errorDialog(page).evaluate((dialog) => dialog.open), false);
@@ -197,7 +197,7 @@ test('a box the user edits no longer offers the full value; the others still do'
   assert.equal(offered[1], '');
   assert.deepEqual(
     offered.filter((_, row) => row !== 1),
-    example.texts.filter((_, r) => r !== 1),
+    example.offered.filter((_, r) => r !== 1),
   );
   await valueBox(page, 0).hover();
   assert.equal(await valueBox(page, 0).getAttribute('title'), example.texts[0]);

@@ -1,5 +1,6 @@
-// Writes the worked examples and the run-time error examples as JSON, with the message each
-// error must bring, for the page's tests in the browser: one table for every face's tests.
+// Writes the worked examples (their working and what each box offers included) and the run-time
+// error examples as JSON, with the message each error must bring, for the page's tests in the
+// browser: one table for every face's tests.
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
 #include "form/content.hpp"
@@ -27,7 +28,7 @@ std::string quoted(std::string_view text) {
     return json + '"';
 }
 
-std::string texts(const korvala::test::Texts& values) {
+template <typename Strings> std::string texts(const Strings& values) {
     std::string json = "[";
     for (const std::string& value : values) {
         json += (json.size() > 1 ? "," : "") + quoted(value);
@@ -51,7 +52,9 @@ int main() {
     std::string json = "{\"worked\":[";
     for (const test::WorkedExample& example : test::workedExamples()) {
         json += (json.back() == '[' ? "{" : ",{") + common(example.type, example.typed) +
-                ",\"texts\":" + texts(example.texts) + ",\"shown\":" + texts(example.shown) + "}";
+                ",\"texts\":" + texts(example.texts) + ",\"shown\":" + texts(example.shown) +
+                ",\"offered\":" + texts(test::offeredAfter(example)) +
+                ",\"steps\":" + texts(example.steps) + "}";
     }
     json += "],\"errors\":[";
     for (const test::ErrorExample& example : test::errorExamples()) {

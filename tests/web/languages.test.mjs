@@ -24,13 +24,13 @@ for (const { locale, decimal } of languages) {
   test(`in ${locale} the values are written with "${decimal}"`, async () => {
     const window = await served.open({ locale });
     const { page, problems } = window;
-    const inLanguage = (values) => values.map((value) => value.replace('.', decimal));
+    const inLanguage = (values) => values.map((value) => value.replaceAll('.', decimal));
     for (const example of [examples.worked[0], examples.worked[7]]) {
       await chooseType(page, example.type);
       await typeValues(page, example.typed);
       await button(page, 0).click();
       assert.deepEqual(await texts(page), inLanguage(example.shown), example.entry);
-      assert.deepEqual(await fullValues(page), inLanguage(example.texts), example.entry);
+      assert.deepEqual(await fullValues(page), inLanguage(example.offered), example.entry);
       // Typed back as shown, the given pair gives the same cylinder.
       const shown = await texts(page);
       const given = example.typed.map((typed, row) => (typed === '' ? '' : shown[row]));

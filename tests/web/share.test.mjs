@@ -63,9 +63,9 @@ test('a link opened selects its pair, types its values as a user would and calcu
   const [rh] = examples.worked;
   const ds = examples.worked[7];
   const opened = [
-    ['#R=1&H=1', rh.texts],
-    ['#h=1&r=1', rh.texts],
-    ['#D=5&S=1%30', ds.texts],
+    ['#R=1&H=1', rh.offered],
+    ['#h=1&r=1', rh.offered],
+    ['#D=5&S=1%30', ds.offered],
     // Typed through the seven-character limit: 1234567.
     ['#R=123456789&H=1', ['1,234,567.0000000', '1.0000000']],
   ];
@@ -176,9 +176,13 @@ test('"Сподели" hands the link to the share sheet where there is one, els
     selected: field.value.slice(field.selectionStart, field.selectionEnd),
   }));
   assert.deepEqual(shown, { value: page.url(), focused: true, selected: page.url() });
-  // The link stands in the Tab cycle after "Сподели", before the statement.
+  // The link stands in the Tab cycle after "Сподели", before the solution's control and the
+  // statement.
+  await page.keyboard.press('Tab');
+  assert.equal(await focusedName(page), 'copy-solution');
   await page.keyboard.press('Tab');
   assert.equal(await focusedName(page), 'Text1(0)');
+  await page.keyboard.press('Shift+Tab');
   await page.keyboard.press('Shift+Tab');
   assert.equal(await focusedName(page), 'share-link');
   // A new calculation takes the old link away.

@@ -1,16 +1,23 @@
 // What the page shows of an answer beside the window: the one polite status region reads the
-// computed values out, and the address becomes the answer's share link (without a new history
-// entry); both go when the values are emptied. onChange: whatever was said of the old link.
+// computed values out, the solution and the drawing to scale show it, and the address becomes
+// the answer's share link (without a new history entry); all go when the values are emptied.
+// onChange: whatever was said of the old link.
 import { fragmentOf } from './share_link.js';
 
 const withoutFragment = () => `${location.pathname}${location.search}`;
 
-export function createAnswerView(status, description, onChange) {
+export function createAnswerView({ status, solution, drawing }, description, onChange) {
   return {
-    show(type, values, announcement) {
-      const fragment = fragmentOf(description.letters, description.pairs[type], values);
-      history.replaceState(history.state, '', `#${fragment}`);
-      status.textContent = announcement;
+    show(answer) {
+      const pair = description.pairs[answer.type];
+      history.replaceState(
+        history.state,
+        '',
+        `#${fragmentOf(description.letters, pair, answer.values)}`,
+      );
+      status.textContent = answer.announcement;
+      solution.show(answer);
+      drawing.show(answer);
       onChange();
     },
     clear() {
@@ -18,6 +25,8 @@ export function createAnswerView(status, description, onChange) {
         history.replaceState(history.state, '', withoutFragment());
       }
       status.textContent = '';
+      solution.clear();
+      drawing.clear();
       onChange();
     },
   };

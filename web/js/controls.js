@@ -48,8 +48,16 @@ export const controls = {
   presentError(message) {
     this.errorDialog.show(message);
   },
-  showAnswer(type, values, announcement) {
-    this.answerView.show(type, values, announcement);
+  // texts and working: a line each.
+  showAnswer(type, values, texts, announcement, given, working) {
+    this.answerView.show({
+      type,
+      values,
+      texts: texts.split('\n'),
+      announcement,
+      given,
+      working: working.split('\n'),
+    });
   },
   clearAnswer() {
     this.answerView.clear();

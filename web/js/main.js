@@ -10,7 +10,9 @@ import { keepFocusInCycle } from './focus_cycle.js';
 import { keepForOffline } from './offline.js';
 import { openLink } from './open_link.js';
 import { createProblemList } from './problem_list.js';
+import { createScaleDrawing } from './scale_drawing.js';
 import { wireShare } from './share.js';
+import { createSolutionView } from './solution.js';
 import { findWindow } from './window_elements.js';
 
 export { controls };
@@ -20,14 +22,23 @@ core.whenReady(() => {
   const window = findWindow(description);
   const problemList = createProblemList(window.list, () => core.listClick(0));
   const status = document.getElementById('status');
+  const say = (text) => {
+    status.textContent = text;
+  };
   const shareView = wireShare(
     document.getElementById('share'),
     document.getElementById('share-link'),
-    (text) => {
-      status.textContent = text;
-    },
+    say,
   );
-  const answerView = createAnswerView(status, description, shareView.reset);
+  const answerView = createAnswerView(
+    {
+      status,
+      solution: createSolutionView(document.getElementById('solution'), say),
+      drawing: createScaleDrawing(document.getElementById('scale-drawing')),
+    },
+    description,
+    shareView.reset,
+  );
   controls.attach({
     valueBoxes: window.valueBoxes,
     checks: window.checks,
