@@ -1,13 +1,11 @@
-// The page's entry points: the script asks for the window's description, builds the controls,
-// starts the form, and from then on hands every event the user raises to the form by name.
+// The page's entry points: the script finds the controls the build wrote, starts the form, and
+// from then on hands every event the user raises to the form by name.
 #include "form/control_table.hpp"
 #include "form/korvala_form.hpp"
 #include "runtime/regional_settings.hpp"
 #include "web/web_controls.hpp"
-#include "web/window_description.hpp"
 
 #include <emscripten.h>
-#include <string>
 
 namespace {
 
@@ -25,12 +23,7 @@ Window& window() {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* korvala_window_description() {
-    static const std::string description = korvala::web::pageDescriptionJson();
-    return description.c_str();
-}
-
-// Once, after the script has built every control of the description.
+// Once, after the script has found the window's controls.
 EMSCRIPTEN_KEEPALIVE void korvala_form_load() {
     window().form.Form_Load();
 }
@@ -47,11 +40,13 @@ EMSCRIPTEN_KEEPALIVE void korvala_value_edited(int row) {
     window().form.Text2_Change(row);
 }
 
-// position: the focused control's place in the description's focus cycle, or -1 for none.
-EMSCRIPTEN_KEEPALIVE void korvala_return_pressed(int position) {
-    const auto cycle = korvala::form::focusCycle();
-    if (position >= 0 && static_cast<std::size_t>(position) < cycle.size()) {
-        window().form.ReturnPressed(cycle.at(static_cast<std::size_t>(position)));
+// The focused control by its array (a form::ControlArray) and index, as the window's description
+// gives them; an array outside the window's, as for no focused control, does nothing.
+EMSCRIPTEN_KEEPALIVE void korvala_return_pressed(int array, int index) {
+    using korvala::form::ControlArray;
+    if (array >= static_cast<int>(ControlArray::Text1) &&
+        array <= static_cast<int>(ControlArray::Picture1)) {
+        window().form.ReturnPressed({static_cast<ControlArray>(array), index});
     }
 }
 

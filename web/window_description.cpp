@@ -135,7 +135,11 @@ std::string pageDescriptionJson() {
     json.key("focusCycle");
     json.beginArray();
     for (const form::ControlName& control : form::focusCycle()) {
-        json.string(form::nameOf(control));
+        json.beginObject();
+        json.member("name", form::nameOf(control));
+        json.member("array", static_cast<int>(control.array));
+        json.member("index", control.index);
+        json.endObject();
     }
     json.endArray();
     json.key("letters");

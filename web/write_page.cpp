@@ -64,10 +64,21 @@ std::string iconLinks() {
     return links;
 }
 
+// The window's description as a data block, which no browser runs and the page's content
+// security policy lets stand; "<" is escaped, so that no text in it can end the block early.
+std::string descriptionScript() {
+    std::string json;
+    for (const char c : web::pageDescriptionJson()) {
+        json += c == '<' ? std::string("\\u003c") : std::string(1, c);
+    }
+    return R"(<script type="application/json" id="window-description">)" + json + "</script>";
+}
+
 bool writePage(const fs::path& source, const fs::path& site) {
     std::optional<std::string> page = read(source / "index.html");
     if (!page || !replace(*page, "<!-- window -->", web::windowMarkup()) ||
         !replace(*page, "<!-- icons -->", iconLinks()) ||
+        !replace(*page, "<!-- description -->", descriptionScript()) ||
         !replace(*page, "@CAPTION@", web::htmlEscaped(korvala::form::content::caption())) ||
         !replace(*page, "@DESCRIPTION@", web::htmlEscaped(web::kPageDescription)) ||
         !replace(*page, "@THEME_COLOUR@", web::themeColour())) {

@@ -2,7 +2,7 @@
 // the program makes raise none of these events.
 import { core } from './core.js';
 
-export function wireEvents(window) {
+export function wireEvents(window, description) {
   window.buttons.forEach((button, index) => {
     button.addEventListener('click', () => core.buttonClick(index));
   });
@@ -22,6 +22,9 @@ export function wireEvents(window) {
       return;
     }
     event.preventDefault();
-    core.returnPressed(window.focusCycle.indexOf(document.activeElement));
+    const focused = description.focusCycle[window.focusCycle.indexOf(document.activeElement)];
+    if (focused) {
+      core.returnPressed(focused.array, focused.index);
+    }
   });
 }

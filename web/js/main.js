@@ -13,12 +13,12 @@ import { createProblemList } from './problem_list.js';
 import { createScaleDrawing } from './scale_drawing.js';
 import { wireShare } from './share.js';
 import { createSolutionView } from './solution.js';
-import { findWindow } from './window_elements.js';
+import { findWindow, readDescription } from './window_elements.js';
 
 export { controls };
 
 core.whenReady(() => {
-  const description = core.description();
+  const description = readDescription();
   const window = findWindow(description);
   const problemList = createProblemList(window.list, () => core.listClick(0));
   const status = document.getElementById('status');
@@ -46,7 +46,7 @@ core.whenReady(() => {
     errorDialog: createErrorDialog(description.caption, description.errorDismiss),
     answerView,
   });
-  wireEvents(window);
+  wireEvents(window, description);
   keepFocusInCycle(window.focusCycle);
 
   // Start-up empties the values, and with them the address's fragment: read it first.

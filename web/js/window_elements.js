@@ -1,6 +1,9 @@
-// The window's controls among the page's elements, which the build wrote from the control table,
-// found by their designed names.
+// The window's description, which the build wrote into the page, and the window's controls among
+// the page's elements, written from the same control table, found by their designed names.
 const byName = (name) => document.querySelector(`[data-name="${name}"]`);
+
+export const readDescription = () =>
+  JSON.parse(document.getElementById('window-description').textContent);
 
 export function findWindow(description) {
   return {
@@ -10,6 +13,6 @@ export function findWindow(description) {
     checks: description.checks.map((name) => byName(name).querySelector('input')),
     list: byName(description.list),
     buttons: description.buttons.map(byName),
-    focusCycle: description.focusCycle.map(byName),
+    focusCycle: description.focusCycle.map((control) => byName(control.name)),
   };
 }
