@@ -77,6 +77,15 @@ export async function waitUntilReady(page) {
   await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
 }
 
+// The open page again, where it may not write the clipboard (plain http, some browsers' folders).
+export async function withoutClipboard({ context, page }) {
+  await context.addInitScript(() => {
+    Object.defineProperty(navigator, 'clipboard', { value: undefined });
+  });
+  await page.reload();
+  await waitUntilReady(page);
+}
+
 export const control = (page, name) => page.locator(`[data-name="${name}"]`);
 export const valueBox = (page, row) => control(page, `Text2(${row})`);
 export const checkBox = (page, row) => control(page, `Check1(${row})`).locator('input');

@@ -14,6 +14,7 @@ import {
   servedPageAndBrowser,
   texts,
   typeValues,
+  withoutClipboard,
 } from './harness.mjs';
 
 const served = servedPageAndBrowser();
@@ -160,11 +161,7 @@ test('"Сподели" hands the link to the share sheet where there is one, els
 
   const plain = await served.open({ locale: 'bg-BG' });
   const { page, problems } = plain;
-  await plain.context.addInitScript(() => {
-    Object.defineProperty(navigator, 'clipboard', { value: undefined });
-  });
-  await page.reload();
-  await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
+  await withoutClipboard(plain);
   await typeValues(page, examples.worked[0].typed);
   await button(page, 0).click();
   await page.getByRole('button', { name: 'Сподели' }).click();

@@ -12,6 +12,7 @@ import {
   focusedName,
   servedPageAndBrowser,
   typeValues,
+  withoutClipboard,
 } from './harness.mjs';
 
 const served = servedPageAndBrowser();
@@ -84,12 +85,8 @@ test('"Копирай решението" copies the given pair and the working 
 
 test('where the page may not write the clipboard, the solution is shown selected', async () => {
   const window = await served.open({ locale: 'en-US' });
-  const { page, context, problems } = window;
-  await context.addInitScript(() => {
-    Object.defineProperty(navigator, 'clipboard', { value: undefined });
-  });
-  await page.reload();
-  await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
+  const { page, problems } = window;
+  await withoutClipboard(window);
   const [example] = examples.worked;
   await calculate(page, example);
   await page.getByRole('button', { name: 'Копирай решението' }).click();

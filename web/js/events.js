@@ -2,16 +2,16 @@
 // the program makes raise none of these events.
 import { core } from './core.js';
 
-export function wireEvents(window, description) {
-  window.buttons.forEach((button, index) => {
+export function wireEvents(windowControls, description) {
+  windowControls.buttons.forEach((button, index) => {
     button.addEventListener('click', () => core.buttonClick(index));
   });
-  window.valueBoxes.forEach((box, row) => {
+  windowControls.valueBoxes.forEach((box, row) => {
     box.addEventListener('input', () => core.valueEdited(row));
   });
   // The form decides what Return does where; the browser's own reaction (a focused button's
   // click) would come on top of it.
-  window.element.addEventListener('keydown', (event) => {
+  windowControls.element.addEventListener('keydown', (event) => {
     if (
       event.key !== 'Enter' ||
       event.isComposing ||
@@ -22,7 +22,8 @@ export function wireEvents(window, description) {
       return;
     }
     event.preventDefault();
-    const focused = description.focusCycle[window.focusCycle.indexOf(document.activeElement)];
+    const focused =
+      description.focusCycle[windowControls.focusCycle.indexOf(document.activeElement)];
     if (focused) {
       core.returnPressed(focused.array, focused.index);
     }

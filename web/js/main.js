@@ -19,8 +19,8 @@ export { controls };
 
 core.whenReady(() => {
   const description = readDescription();
-  const window = findWindow(description);
-  const problemList = createProblemList(window.list, () => core.listClick(0));
+  const windowControls = findWindow(description);
+  const problemList = createProblemList(windowControls.list, () => core.listClick(0));
   const status = document.getElementById('status');
   const say = (text) => {
     status.textContent = text;
@@ -40,22 +40,24 @@ core.whenReady(() => {
     shareView.reset,
   );
   controls.attach({
-    valueBoxes: window.valueBoxes,
-    checks: window.checks,
+    valueBoxes: windowControls.valueBoxes,
+    checks: windowControls.checks,
     problemList,
     errorDialog: createErrorDialog(description.caption, description.errorDismiss),
     answerView,
   });
-  wireEvents(window, description);
-  keepFocusInCycle(window.focusCycle);
+  wireEvents(windowControls, description);
+  keepFocusInCycle(windowControls.focusCycle);
 
   // Start-up empties the values, and with them the address's fragment: read it first.
   const linkAtStart = location.hash;
   core.formLoad();
   // In the narrow layout the statement comes last: the page opens at its top all the same.
-  window.focusCycle[0].focus({ preventScroll: true });
-  openLink(linkAtStart, window, problemList, description);
-  addEventListener('hashchange', () => openLink(location.hash, window, problemList, description));
+  windowControls.focusCycle[0].focus({ preventScroll: true });
+  openLink(linkAtStart, windowControls, problemList, description);
+  addEventListener('hashchange', () =>
+    openLink(location.hash, windowControls, problemList, description),
+  );
 
   performance.mark('korvala-ready');
   document.documentElement.dataset.window = 'ready';

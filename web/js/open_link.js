@@ -3,7 +3,7 @@
 // calculation is ignored, and nothing of it is ever put into the page as markup.
 import { readFragment, typedThroughLimit } from './share_link.js';
 
-export function openLink(fragment, window, problemList, description) {
+export function openLink(fragment, windowControls, problemList, description) {
   const link = readFragment(fragment, description.letters, description.pairs);
   if (!link) {
     return;
@@ -11,9 +11,9 @@ export function openLink(fragment, window, problemList, description) {
   problemList.choose(link.type);
   // No destructuring in the loop's head: this emscripten's minifier drops it.
   for (const given of link.given) {
-    const box = window.valueBoxes[given.row];
+    const box = windowControls.valueBoxes[given.row];
     box.value = typedThroughLimit(given.text, box.maxLength);
     box.dispatchEvent(new Event('input'));
   }
-  window.buttons[0].click();
+  windowControls.buttons[0].click();
 }
