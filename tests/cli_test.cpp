@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -184,11 +185,14 @@ TEST(ResponseLine, HasOneShapePerOutcome) {
               R"({"outcome":"invalid","line":3,"message":"not valid JSON"})");
 }
 
-TEST(ResponseLine, SymbolsThatAreNotUtf8DoNotThrow) {
+// A regional symbol that is not UTF-8 is replaced in the answer, which stays valid JSON.
+TEST(ResponseLine, SymbolsThatAreNotUtf8AreReplaced) {
     runtime::NumberSettings settings;
     settings.decimalSymbol = "\xFF";
     calc::Completed completed{{1, 1, 1, 1, 1}, {"1\xFF", "", "", "", ""}};
-    EXPECT_NO_THROW((void)outcomeLine(completed, settings));
+    const std::string line = outcomeLine(completed, settings);
+    EXPECT_TRUE(nlohmann::json::accept(line)) << line;
+    EXPECT_NE(line.find("1\xEF\xBF\xBD"), std::string::npos) << line;
 }
 
 // The input in pieces of at most `piece` bytes; then a failed read if `failAtEnd`.
