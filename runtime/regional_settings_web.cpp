@@ -17,7 +17,7 @@ namespace {
 // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg)
 EM_JS(int, korvalaBrowserNumberValues, (char16_t* out, int capacity), {
     var text = korvalaNumberSettings.windowsNumberValues();
-    if (text === null || text.length > capacity) {
+    if (text == null || text.length > capacity) {
         return -1;
     }
     for (var i = 0; i < text.length; i++) {
