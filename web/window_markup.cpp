@@ -16,8 +16,8 @@ namespace {
 namespace content = form::content;
 namespace layout = form::layout;
 
-std::string pixels(int twips) {
-    return std::to_string(twips / layout::kTwipsPerPixel) + "px";
+std::string pixels(int count) {
+    return std::to_string(count) + "px";
 }
 
 std::string colour(const content::Rgb& rgb) {
@@ -27,7 +27,8 @@ std::string colour(const content::Rgb& rgb) {
 
 // The designed place, as custom properties: the wide layout places the control by them, the
 // narrow one ignores them.
-std::string placed(const layout::TwipRect& rect) {
+std::string placed(const layout::TwipRect& designed) {
+    const layout::PixelRect rect = designed.pixels();
     return "--left: " + pixels(rect.left) + "; --top: " + pixels(rect.top) +
            "; --width: " + pixels(rect.width) + "; --height: " + pixels(rect.height) + ";";
 }
