@@ -58,19 +58,20 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
     # A mirror in the middle of a sync serves an index of the wrong size for a while; the
     # packages wanted are usually still installable from the indexes apt already has.
+    apt_log=$(mktemp)
+    trap 'rm -f "$apt_log"' EXIT
     updated=false
     for attempt in 1 2 3; do
-        if "${as_root[@]}" apt-get update -qq; then
+        if "${as_root[@]}" apt-get update -qq 2>"$apt_log"; then
             updated=true
             break
         fi
         [ "$attempt" -lt 3 ] && sleep 10
     done
     if ! $updated; then
-        echo "install-deps: the package indexes could not all be read; installing all the same"
+        echo "install-deps: the package indexes could not all be read ($(grep -m1 '^E:' "$apt_log" ||
+            tail -n 1 "$apt_log")); installing all the same"
     fi
-    apt_log=$(mktemp)
-    trap 'rm -f "$apt_log"' EXIT
     if ! DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq \
         --no-install-recommends "${missing[@]}" 2>"$apt_log"; then
         echo "install-deps: could not install ${missing[*]}" >&2
