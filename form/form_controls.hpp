@@ -24,8 +24,9 @@ public:
 
     // Text2(row): the text, and what the box offers on demand (its tooltip): the full value
     // behind the text or the working that led to it, whose lines are separated by "\n" and
-    // must each be shown on a line of their own; an empty full value offers none. A text longer
-    // than the typing limit is cut to it, by characters.
+    // must each be shown on a line of their own; an empty full value offers none. The behaviour
+    // assigns only texts that fit the box's typing limit, counted in characters (it fits them
+    // itself), so a face shows the text as it comes.
     [[nodiscard]] virtual std::string valueText(std::size_t row) const = 0;
     virtual void setValueText(std::size_t row, std::string_view text,
                               std::string_view fullValue) = 0;

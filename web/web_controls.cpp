@@ -1,7 +1,6 @@
 #include "web/web_controls.hpp"
 
 #include "form/content.hpp"
-#include "runtime/utf8.hpp"
 
 #include <algorithm>
 #include <emscripten.h>
@@ -60,8 +59,7 @@ std::string WebControls::valueText(std::size_t row) const {
 }
 
 void WebControls::setValueText(std::size_t row, std::string_view text, std::string_view fullValue) {
-    const std::string shown(runtime::utf8::firstCharacters(text, typingLimits_.at(row)));
-    korvala_set_value(rowArgument(row), shown.c_str(), std::string(fullValue).c_str());
+    korvala_set_value(rowArgument(row), std::string(text).c_str(), std::string(fullValue).c_str());
 }
 
 void WebControls::dropFullValue(std::size_t row) {
@@ -69,7 +67,6 @@ void WebControls::dropFullValue(std::size_t row) {
 }
 
 void WebControls::setTypingLimit(std::size_t row, std::size_t characters) {
-    typingLimits_.at(row) = characters;
     korvala_set_typing_limit(rowArgument(row), static_cast<int>(std::min<std::size_t>(
                                                    characters, std::numeric_limits<int>::max())));
 }

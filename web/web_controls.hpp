@@ -1,15 +1,11 @@
 // The form's controls over the page: every call goes to the page's script, which holds the
 // controls it built from the window's description. The script keeps the state (the texts, the
-// checks, the selection), as the other faces' toolkits do; this side only cuts a text the
-// program sets to the box's typing limit, by characters.
+// checks, the selection), as the other faces' toolkits do.
 #pragma once
 
-#include "calc/quantity.hpp"
 #include "form/form_controls.hpp"
 
-#include <array>
 #include <cstddef>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -33,12 +29,6 @@ public:
     // The page reads the answer out, and offers it as a link.
     void answerShown(const form::Answer& answer) override;
     void answerCleared() override;
-
-private:
-    std::array<std::size_t, calc::kQuantityCount> typingLimits_{
-        std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::size_t>::max(),
-        std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::size_t>::max(),
-        std::numeric_limits<std::size_t>::max()};
 };
 
 } // namespace korvala::web

@@ -253,13 +253,10 @@ std::string KorvalaWindow::valueText(std::size_t row) const {
     return toUtf8(windowText(valueBoxes_.at(row)));
 }
 
-// The edit control limits typing only; an assigned text is cut to the limit here.
 void KorvalaWindow::setValueText(std::size_t row, std::string_view text,
                                  std::string_view fullValue) {
     HWND box = valueBoxes_.at(row);
-    const auto limit = static_cast<std::size_t>(SendMessageW(box, EM_GETLIMITTEXT, 0, 0));
-    const std::wstring wide = toWide(text);
-    const std::wstring shown(firstCharacters(wide, limit));
+    const std::wstring shown = toWide(text);
     assigningText_ = true;
     SetWindowTextW(box, shown.c_str());
     assigningText_ = false;

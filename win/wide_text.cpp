@@ -6,14 +6,6 @@
 
 namespace korvala::win {
 
-namespace {
-
-bool isHighSurrogate(wchar_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-} // namespace
-
 std::wstring toWide(std::string_view utf8) {
     if (utf8.empty() || utf8.size() > INT_MAX) {
         return {};
@@ -42,15 +34,6 @@ std::wstring windowText(HWND window) {
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
-}
-
-std::wstring_view firstCharacters(std::wstring_view text, std::size_t characters) {
-    std::size_t end = 0;
-    for (std::size_t counted = 0; counted < characters && end < text.size(); ++counted) {
-        const bool pair = isHighSurrogate(text[end]) && end + 1 < text.size();
-        end += pair ? 2 : 1;
-    }
-    return text.substr(0, end);
 }
 
 } // namespace korvala::win

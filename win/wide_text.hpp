@@ -15,7 +15,4 @@ namespace korvala::win {
 // The text of a window of this process (a control's contents, a button's caption).
 [[nodiscard]] std::wstring windowText(HWND window);
 
-// The first `characters` characters of the text, never splitting a surrogate pair.
-[[nodiscard]] std::wstring_view firstCharacters(std::wstring_view text, std::size_t characters);
-
 } // namespace korvala::win

@@ -80,7 +80,7 @@ public:
         return rows_.texts.at(row);
     }
     void setValueText(std::size_t row, std::string_view text, std::string_view fullValue) override {
-        rows_.texts.at(row) = std::string(runtime::utf8::firstCharacters(text, limits_.at(row)));
+        rows_.texts.at(row) = text;
         rows_.fullValues.at(row) = fullValue;
     }
     void dropFullValue(std::size_t row) override { rows_.fullValues.at(row).clear(); }
