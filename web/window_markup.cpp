@@ -33,15 +33,13 @@ std::string placed(const layout::TwipRect& designed) {
            "; --width: " + pixels(rect.width) + "; --height: " + pixels(rect.height) + ";";
 }
 
-// The statement as the page holds it: its line breaks as the browser keeps them, one character.
-std::string withPageLineBreaks(std::string_view text) {
-    std::string lines;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text.substr(at, 2) != "\r\n") {
-            lines += text[at];
-        }
+// The statement as the page holds it: each line ended by the one character the browser keeps.
+std::string statementOnPage() {
+    std::string text;
+    for (const std::string_view line : content::statementLines()) {
+        text.append(line).append("\n");
     }
-    return lines;
+    return text;
 }
 
 std::string listMarkup(const std::string& opening) {
@@ -65,7 +63,7 @@ std::string element(const form::ControlDesign& design) {
         // statement whole.
         return "<div" + name + accessible +
                R"( role="textbox" aria-readonly="true" aria-multiline="true" tabindex="0">)" +
-               htmlEscaped(withPageLineBreaks(design.text)) + "</div>";
+               htmlEscaped(statementOnPage()) + "</div>";
     case form::ControlKind::Label: {
         const std::string_view tag = design.name == form::kWindowTitle ? "h1" : "div";
         return "<" + std::string(tag) + name + ">" + htmlEscaped(design.text) + "</" +
