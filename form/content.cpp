@@ -48,8 +48,9 @@ std::string checkBoxName(std::size_t quantity) {
     return "Дадена величина " + valueBoxName(quantity);
 }
 
-std::string runTimeErrorMessage(int number, std::string_view text) {
-    return "Грешка по време на изпълнение " + std::to_string(number) + ":\n\n" + std::string(text);
+ErrorMessage runTimeErrorMessage(runtime::ErrorNumber number) {
+    return {caption(), "Грешка по време на изпълнение " + std::to_string(static_cast<int>(number)) +
+                           ":\n\n" + std::string(errorText(number))};
 }
 
 } // namespace korvala::form::content

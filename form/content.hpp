@@ -2,6 +2,8 @@
 // are UTF-8.
 #pragma once
 
+#include "runtime/run_time_error.hpp"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -39,8 +41,14 @@ inline constexpr std::string_view kProblemListName = "Дадени величи�
 inline constexpr std::string_view kStatementName = "Условие на задачата";
 inline constexpr std::string_view kPictureName = "Чертеж на цилиндър с означени R, H и D";
 
-// The message of a run-time error: its number and its text.
-[[nodiscard]] std::string runTimeErrorMessage(int number, std::string_view text);
+// A run-time error as the user meets it: titled with the caption, its number and its text.
+struct ErrorMessage {
+    std::string title;
+    std::string text;
+
+    friend bool operator==(const ErrorMessage&, const ErrorMessage&) = default;
+};
+[[nodiscard]] ErrorMessage runTimeErrorMessage(runtime::ErrorNumber number);
 // The one button of that message, which closes it.
 inline constexpr std::string_view kErrorDismissText = "OK";
 

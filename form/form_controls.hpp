@@ -6,6 +6,7 @@
 #pragma once
 
 #include "form/answer.hpp"
+#include "form/content.hpp"
 
 #include <cstddef>
 #include <string>
@@ -45,8 +46,9 @@ public:
     [[nodiscard]] virtual int listIndex() const = 0;
     virtual void setListIndex(int position) = 0;
 
-    // Shows a run-time error, modal to the window, and returns when the user has closed it.
-    virtual void presentError(int number, std::string_view text) = 0;
+    // Shows a run-time error's message as it comes, modal to the window, and returns when the
+    // user has closed it.
+    virtual void presentError(const content::ErrorMessage& message) = 0;
 
     // For a face that shows more of an answer than the boxes (the page reads it out and offers
     // it as a link): after every completed calculation, and whenever the values are emptied

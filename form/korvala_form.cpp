@@ -2,8 +2,8 @@
 
 #include "calc/calculation.hpp"
 #include "calc/problem_type.hpp"
+#include "form/content.hpp"
 #include "form/value_box.hpp"
-#include "form/words.hpp"
 
 #include <array>
 #include <string>
@@ -110,7 +110,7 @@ void KorvalaForm::SolveCylinder() {
         }
         controls_.answerShown(answerOf(*type, *completed, settings));
     } else if (const auto* failed = std::get_if<calc::Failed>(&outcome)) {
-        controls_.presentError(static_cast<int>(failed->error), errorText(failed->error));
+        controls_.presentError(content::runTimeErrorMessage(failed->error));
     }
 }
 

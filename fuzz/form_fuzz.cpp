@@ -57,7 +57,7 @@ void checkPress(const test::RowsState& before, const test::MemoryControls& contr
     check(after == before);
     if (const auto* failed = std::get_if<calc::Failed>(&outcome)) {
         check(controls.errors().size() == errorsBefore + 1 &&
-              controls.errors().back().number == static_cast<int>(failed->error));
+              controls.errors().back() == form::content::runTimeErrorMessage(failed->error));
     } else {
         check(controls.errors().size() == errorsBefore);
     }

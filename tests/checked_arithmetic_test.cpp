@@ -1,12 +1,15 @@
-#include "form/words.hpp"
+#include "form/content.hpp"
 #include "runtime/checked_arithmetic.hpp"
 #include "runtime/run_time_error.hpp"
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace korvala::runtime {
 namespace {
@@ -84,14 +87,19 @@ INSTANTIATE_TEST_SUITE_P(
         ArithmeticCase{"StepPassesFiniteValues", [] { return checkedStep(2.5); }, 2.5, {}}),
     [](const testing::TestParamInfo<ArithmeticCase>& info) { return info.param.name; });
 
-TEST(RunTimeErrorTexts, EachErrorHasItsNumberAndABulgarianText) {
-    EXPECT_EQ(static_cast<int>(ErrorNumber::InvalidArgument), 5);
-    EXPECT_EQ(static_cast<int>(ErrorNumber::Overflow), 6);
-    EXPECT_EQ(static_cast<int>(ErrorNumber::DivisionByZero), 11);
-    EXPECT_EQ(form::errorText(ErrorNumber::InvalidArgument),
-              "Невалидно извикване на процедура или аргумент");
-    EXPECT_EQ(form::errorText(ErrorNumber::Overflow), "Препълване");
-    EXPECT_EQ(form::errorText(ErrorNumber::DivisionByZero), "Деление на нула");
+// The message the user meets: the window's caption as its title, the number and the words.
+TEST(RunTimeErrorMessages, EachErrorHasItsNumberAndBulgarianWords) {
+    const std::array<std::pair<ErrorNumber, std::string_view>, 3> messages{{
+        {ErrorNumber::InvalidArgument, "Грешка по време на изпълнение 5:\n\n"
+                                       "Невалидно извикване на процедура или аргумент"},
+        {ErrorNumber::Overflow, "Грешка по време на изпълнение 6:\n\nПрепълване"},
+        {ErrorNumber::DivisionByZero, "Грешка по време на изпълнение 11:\n\nДеление на нула"},
+    }};
+    for (const auto& [number, text] : messages) {
+        const form::content::ErrorMessage message = form::content::runTimeErrorMessage(number);
+        EXPECT_EQ(message.title, "korvala.example Korvala");
+        EXPECT_EQ(message.text, text);
+    }
 }
 
 } // namespace

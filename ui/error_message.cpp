@@ -1,17 +1,14 @@
 #include "ui/error_message.hpp"
 
-#include "form/content.hpp"
 #include "ui/qt_conversion.hpp"
 
 #include <QMessageBox>
 
 namespace korvala::ui {
 
-void showErrorMessageBox(QWidget& window, const ErrorReport& report) {
-    QMessageBox box(
-        QMessageBox::Critical, window.windowTitle(),
-        toQString(form::content::runTimeErrorMessage(report.number, report.text.toStdString())),
-        QMessageBox::Ok, &window);
+void showErrorMessageBox(QWidget& window, const form::content::ErrorMessage& message) {
+    QMessageBox box(QMessageBox::Critical, toQString(message.title), toQString(message.text),
+                    QMessageBox::Ok, &window);
     box.setWindowModality(Qt::WindowModal);
     box.exec();
 }

@@ -90,8 +90,8 @@ void KorvalaWindow::setListIndex(int position) {
     problemList_->setCurrentRow(position);
 }
 
-void KorvalaWindow::presentError(int number, std::string_view text) {
-    services_.presentError(*this, {number, toQString(text)});
+void KorvalaWindow::presentError(const form::content::ErrorMessage& message) {
+    services_.presentError(*this, message);
 }
 
 } // namespace korvala::ui

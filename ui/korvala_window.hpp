@@ -56,7 +56,7 @@ private:
     void setCheckEnabled(std::size_t row, bool enabled) override;
     [[nodiscard]] int listIndex() const override;
     void setListIndex(int position) override;
-    void presentError(int number, std::string_view text) override;
+    void presentError(const form::content::ErrorMessage& message) override;
 
     WindowServices services_;
     form::KorvalaForm form_;

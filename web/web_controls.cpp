@@ -26,8 +26,8 @@ EM_JS(void, korvala_set_check_enabled, (int row, int enabled),
 EM_JS(int, korvala_list_index, (), { return korvalaPage.controls.listIndex(); });
 EM_JS(void, korvala_set_list_index, (int position),
       { korvalaPage.controls.setListIndex(position); });
-EM_JS(void, korvala_present_error, (const char* message),
-      { korvalaPage.controls.presentError(UTF8ToString(message)); });
+EM_JS(void, korvala_present_error, (const char* title, const char* text),
+      { korvalaPage.controls.presentError(UTF8ToString(title), UTF8ToString(text)); });
 // texts: the five seven-decimal texts, a line each; working: the steps, a line each.
 EM_JS(void, korvala_show_answer,
       (int type, double r, double h, double d, double s, double v, const char* texts,
@@ -95,8 +95,8 @@ void WebControls::setListIndex(int position) {
     korvala_set_list_index(position);
 }
 
-void WebControls::presentError(int number, std::string_view text) {
-    korvala_present_error(form::content::runTimeErrorMessage(number, text).c_str());
+void WebControls::presentError(const form::content::ErrorMessage& message) {
+    korvala_present_error(message.title.c_str(), message.text.c_str());
 }
 
 } // namespace korvala::web

@@ -25,7 +25,7 @@ public:
     void setListIndex(int position) override;
     // Opens the message and returns at once: the page cannot wait, but the message is modal and
     // the form has changed nothing, so nothing can happen before the user closes it.
-    void presentError(int number, std::string_view text) override;
+    void presentError(const form::content::ErrorMessage& message) override;
     // The page reads the answer out, and offers it as a link.
     void answerShown(const form::Answer& answer) override;
     void answerCleared() override;

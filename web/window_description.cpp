@@ -117,7 +117,6 @@ std::string windowTableJson() {
 std::string pageDescriptionJson() {
     JsonWriter json;
     json.beginObject();
-    json.member("caption", content::caption());
     json.member("errorDismiss", content::kErrorDismissText);
     const auto names = [&json](std::string_view key, form::ControlArray array, int count) {
         json.key(key);

@@ -1,5 +1,5 @@
 // The window as JSON, in two cuts.
-// - pageDescriptionJson(): what the page's script uses, and no more: the caption, the message's
+// - pageDescriptionJson(): what the page's script uses, and no more: the error message's
 //   button, the designed names of the controls it wires (value boxes, check boxes, the list, the
 //   buttons), the focus cycle by name and by array and index, which the script hands to the form
 //   with Return (its first has the focus when the window opens), and the quantities' letters and

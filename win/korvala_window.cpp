@@ -316,10 +316,10 @@ void KorvalaWindow::setListIndex(int position) {
 }
 
 // A message box owned by the window, which is disabled until the box is closed.
-void KorvalaWindow::presentError(int number, std::string_view text) {
-    const std::wstring message = toWide(content::runTimeErrorMessage(number, text));
-    const std::wstring caption = toWide(content::caption());
-    MessageBoxW(window_, message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+void KorvalaWindow::presentError(const form::content::ErrorMessage& message) {
+    const std::wstring text = toWide(message.text);
+    const std::wstring title = toWide(message.title);
+    MessageBoxW(window_, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
 } // namespace korvala::win

@@ -172,9 +172,8 @@ TEST_P(FormErrors, AreShownAndChangeNothing) {
     enter(GetParam().type, GetParam().typed);
     const RowsState before = controls_.rows();
     form_.Command1_Click(kCalculateButton);
-    const int number = static_cast<int>(GetParam().error);
-    EXPECT_EQ(controls_.errors(), (std::vector<test::PresentedError>{
-                                      {number, std::string(errorText(GetParam().error))}}));
+    EXPECT_EQ(controls_.errors(), (std::vector<form::content::ErrorMessage>{
+                                      form::content::runTimeErrorMessage(GetParam().error)}));
     EXPECT_EQ(controls_.rows(), before);
 
     // The user corrects the values and tries again.

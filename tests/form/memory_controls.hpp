@@ -15,13 +15,6 @@
 
 namespace korvala::test {
 
-struct PresentedError {
-    int number = 0;
-    std::string text;
-
-    friend bool operator==(const PresentedError&, const PresentedError&) = default;
-};
-
 // Everything the user can see change in the value rows and the list.
 struct RowsState {
     std::array<std::string, calc::kQuantityCount> texts;
@@ -43,7 +36,7 @@ public:
     void attach(form::KorvalaForm& form) { form_ = &form; }
 
     [[nodiscard]] const RowsState& rows() const { return rows_; }
-    [[nodiscard]] const std::vector<PresentedError>& errors() const { return errors_; }
+    [[nodiscard]] const std::vector<form::content::ErrorMessage>& errors() const { return errors_; }
     // What a face would read out and show beside the boxes; empty while no answer is shown.
     [[nodiscard]] const std::string& announced() const { return announced_; }
     [[nodiscard]] const std::string& solution() const { return solution_; }
@@ -95,8 +88,8 @@ public:
     }
     [[nodiscard]] int listIndex() const override { return rows_.listIndex; }
     void setListIndex(int position) override { rows_.listIndex = position; }
-    void presentError(int number, std::string_view text) override {
-        errors_.push_back({number, std::string(text)});
+    void presentError(const form::content::ErrorMessage& message) override {
+        errors_.push_back(message);
     }
     void answerShown(const form::Answer& answer) override {
         announced_ = form::announcementOf(answer);
@@ -114,7 +107,7 @@ private:
         std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::size_t>::max(),
         std::numeric_limits<std::size_t>::max()};
     form::KorvalaForm* form_ = nullptr;
-    std::vector<PresentedError> errors_;
+    std::vector<form::content::ErrorMessage> errors_;
     std::string announced_;
     std::string solution_;
 };

@@ -31,7 +31,6 @@
 #include <vector>
 
 using korvala::runtime::NumberSettings;
-using korvala::ui::ErrorReport;
 using korvala::ui::KorvalaWindow;
 using korvala::ui::WindowServices;
 
@@ -67,7 +66,7 @@ class KorvalaWindowTest : public QObject {
 private:
     std::unique_ptr<KorvalaWindow> window_;
     NumberSettings settings_;
-    std::vector<ErrorReport> errors_;
+    std::vector<korvala::form::content::ErrorMessage> errors_;
     QTimer watchdog_;
     bool modalSeen_ = false;
 
@@ -160,8 +159,9 @@ private slots:
         modalSeen_ = false;
         WindowServices services;
         services.numberSettings = [this] { return settings_; };
-        services.presentError = [this](QWidget&, const ErrorReport& report) {
-            errors_.push_back(report);
+        services.presentError = [this](QWidget&,
+                                       const korvala::form::content::ErrorMessage& message) {
+            errors_.push_back(message);
         };
         window_ = std::make_unique<KorvalaWindow>(services);
         window_->show();
@@ -219,10 +219,8 @@ private slots:
         type(2, "3");
         rows = state();
         calculate();
-        QCOMPARE(errors_.size(), std::size_t{1});
-        QCOMPARE(errors_.front().number, 5);
-        QCOMPARE(errors_.front().text,
-                 QStringLiteral("Невалидно извикване на процедура или аргумент"));
+        QVERIFY(errors_ == std::vector{korvala::form::content::runTimeErrorMessage(
+                               korvala::runtime::ErrorNumber::InvalidArgument)});
         QCOMPARE(state(), rows);
     }
 
@@ -468,7 +466,9 @@ private slots:
         QCOMPARE(picture->contentsRect(), QRect(2, 2, 137, 169));
     }
 
-    void errorMessageIsWindowModalAndTitledAsTheWindow() {
+    void errorMessageIsWindowModalAndShownAsItComes() {
+        const korvala::form::content::ErrorMessage message =
+            korvala::form::content::runTimeErrorMessage(korvala::runtime::ErrorNumber::Overflow);
         watchdog_.stop();
         bool inspected = false;
         QTimer::singleShot(0, this, [&] {
@@ -477,11 +477,10 @@ private slots:
             inspected = true;
             QCOMPARE(box->windowTitle(), window_->windowTitle());
             QCOMPARE(box->windowModality(), Qt::WindowModal);
-            QVERIFY(box->text().contains(QStringLiteral("6")));
-            QVERIFY(box->text().contains(QStringLiteral("Препълване")));
+            QCOMPARE(box->text(), QString::fromStdString(message.text));
             box->accept();
         });
-        korvala::ui::showErrorMessageBox(*window_, {6, QStringLiteral("Препълване")});
+        korvala::ui::showErrorMessageBox(*window_, message);
         QVERIFY(inspected);
     }
 };

@@ -62,9 +62,7 @@ int main() {
         json += (json.back() == '[' ? "{" : ",{") + common(example.type, example.typed) +
                 ",\"name\":" + quoted(example.name) + ",\"number\":" + std::to_string(number) +
                 ",\"message\":" +
-                quoted(korvala::form::content::runTimeErrorMessage(
-                    number, korvala::form::errorText(example.error))) +
-                "}";
+                quoted(korvala::form::content::runTimeErrorMessage(example.error).text) + "}";
     }
     json += "]}\n";
     return std::fputs(json.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;

@@ -238,11 +238,10 @@ void checkErrors(const Korvala& korvala) {
         if (box == nullptr) {
             continue;
         }
-        const int number = static_cast<int>(example.error);
-        expectText(drive::utf8TextOf(GetDlgItem(box, 0xFFFF)),
-                   content::runTimeErrorMessage(number, form::errorText(example.error)),
+        const content::ErrorMessage message = content::runTimeErrorMessage(example.error);
+        expectText(drive::utf8TextOf(GetDlgItem(box, 0xFFFF)), message.text,
                    name + ": the message");
-        expectText(drive::utf8TextOf(box), content::caption(), name + ": the message's title");
+        expectText(drive::utf8TextOf(box), message.title, name + ": the message's title");
         expect(IsWindowEnabled(korvala.window) == FALSE, name + ": the window waits for it");
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         for (int attempt = 0; attempt < 50 && IsWindow(box) != FALSE; ++attempt) {

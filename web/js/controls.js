@@ -45,8 +45,8 @@ export const controls = {
   setListIndex(position) {
     this.problemList.select(position);
   },
-  presentError(message) {
-    this.errorDialog.show(message);
+  presentError(title, text) {
+    this.errorDialog.show(title, text);
   },
   // texts and working: a line each.
   showAnswer(type, values, texts, announcement, given, working) {

@@ -1,11 +1,10 @@
-// The message of a run-time error: modal to the window, titled with its caption, one button
-// that closes it; the focus then goes back to where it was.
-export function createErrorDialog(caption, dismissText) {
+// The message of a run-time error, shown as it comes: modal to the window, one button that
+// closes it; the focus then goes back to where it was.
+export function createErrorDialog(dismissText) {
   const dialog = document.createElement('dialog');
   dialog.className = 'error';
   const title = document.createElement('h2');
   title.id = 'error-title';
-  title.textContent = caption;
   const message = document.createElement('p');
   message.id = 'error-message';
   const close = document.createElement('button');
@@ -22,8 +21,9 @@ export function createErrorDialog(caption, dismissText) {
     focusedBefore?.focus();
   });
   return {
-    show(text) {
+    show(titleText, text) {
       focusedBefore = document.activeElement;
+      title.textContent = titleText;
       message.textContent = text;
       dialog.showModal();
       close.focus();

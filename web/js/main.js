@@ -43,7 +43,7 @@ core.whenReady(() => {
     valueBoxes: windowControls.valueBoxes,
     checks: windowControls.checks,
     problemList,
-    errorDialog: createErrorDialog(description.caption, description.errorDismiss),
+    errorDialog: createErrorDialog(description.errorDismiss),
     answerView,
   });
   wireEvents(windowControls, description);
