@@ -2,6 +2,8 @@
 
 #include "runtime/float_text_implementations.hpp"
 
+#include <cmath>
+
 namespace korvala::runtime::float_text {
 
 #ifdef KORVALA_C_LIBRARY_FLOAT_TEXT
@@ -24,6 +26,13 @@ WriteResult writeFixed(double value, int decimals, std::span<char> out) {
 
 WriteResult writeScientific(double value, int decimals, std::span<char> out) {
     return selected::writeScientific(value, decimals, out);
+}
+
+std::string_view nonFiniteText(double value) {
+    if (std::isnan(value)) {
+        return std::signbit(value) ? "-nan" : "nan";
+    }
+    return value < 0 ? "-inf" : "inf";
 }
 
 } // namespace korvala::runtime::float_text

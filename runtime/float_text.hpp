@@ -62,4 +62,7 @@ inline constexpr int kMostDecimals = 100;
 [[nodiscard]] WriteResult writeFixed(double value, int decimals, std::span<char> out);
 [[nodiscard]] WriteResult writeScientific(double value, int decimals, std::span<char> out);
 
+// What the writers write for a value that is not finite: "inf", "-inf", "nan" or "-nan".
+[[nodiscard]] std::string_view nonFiniteText(double value);
+
 } // namespace korvala::runtime::float_text

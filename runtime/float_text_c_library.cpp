@@ -1,3 +1,4 @@
+#include "runtime/characters.hpp"
 #include "runtime/float_text_implementations.hpp"
 
 #include <algorithm>
@@ -13,12 +14,8 @@ namespace korvala::runtime::float_text::c_library {
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isHexDigit(char c) {
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+using characters::isDigit;
+using characters::isHexDigit;
 
 // Where the number's parts lie in the text; length 0 when it holds no number.
 struct Syntax {
@@ -117,13 +114,6 @@ WriteResult copyOut(std::string_view text, std::span<char> out) {
     }
     std::copy(text.begin(), text.end(), out.begin());
     return {text.size(), true};
-}
-
-std::string_view nonFiniteText(double value) {
-    if (std::isnan(value)) {
-        return std::signbit(value) ? "-nan" : "nan";
-    }
-    return value < 0 ? "-inf" : "inf";
 }
 
 WriteResult write(const char* format, double value, int decimals, std::span<char> out) {

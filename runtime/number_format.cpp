@@ -84,11 +84,9 @@ bool isAllZeros(std::string_view digits) {
     return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
 }
 
+// The user never meets a sign on a NaN.
 std::string nonFiniteText(double value) {
-    if (std::isnan(value)) {
-        return "nan";
-    }
-    return value < 0 ? "-inf" : "inf";
+    return std::string(float_text::nonFiniteText(std::isnan(value) ? std::fabs(value) : value));
 }
 
 // The 32-bit Windows build has no 128-bit integers; KORVALA_PORTABLE_FORMAT takes its path

@@ -1,5 +1,6 @@
 #include "runtime/number_parse.hpp"
 
+#include "runtime/characters.hpp"
 #include "runtime/digit_grouping.hpp"
 #include "runtime/float_text.hpp"
 #include "runtime/run_time_error.hpp"
@@ -15,6 +16,10 @@ namespace korvala::runtime {
 
 namespace {
 
+using characters::isDigit;
+using characters::isHexDigit;
+using characters::isOctalDigit;
+
 constexpr int kBitsPerOctalDigit = 3;
 constexpr int kBitsPerHexDigit = 4;
 constexpr unsigned kNibbleMask = 0xF;
@@ -27,15 +32,6 @@ constexpr std::size_t kMostGroupingSymbols = 512;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isOctalDigit(char c) {
-    return c >= '0' && c <= '7';
-}
-bool isHexDigit(char c) {
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 std::string withoutBlanks(std::string_view text) {

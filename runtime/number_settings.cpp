@@ -1,5 +1,6 @@
 #include "runtime/number_settings.hpp"
 
+#include "runtime/characters.hpp"
 #include "runtime/utf8.hpp"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ bool isControl(char c) {
 
 // Characters a number itself is made of, or that the parse reads as part of one.
 bool readsAsNumber(char c) {
-    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'E' || c == 'e' || c == '&';
+    return characters::isDigit(c) || c == '+' || c == '-' || c == 'E' || c == 'e' || c == '&';
 }
 
 // The reason a symbol could be misread, or null. Symbols that are not valid UTF-8 or hold
