@@ -1,5 +1,7 @@
 #include "win/wide_text.hpp"
 
+#include "runtime/utf8.hpp"
+
 #include <windows.h>
 
 #include <climits>
@@ -17,16 +19,11 @@ std::wstring toWide(std::string_view utf8) {
     return wide;
 }
 
+// A wchar_t is a UTF-16 unit here, so the runtime's conversion (the one the regional settings
+// use) serves.
 std::string toUtf8(std::wstring_view utf16) {
-    if (utf16.empty() || utf16.size() > INT_MAX) {
-        return {};
-    }
-    const int size = static_cast<int>(utf16.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    return runtime::utf8::fromUtf16(std::u16string(utf16.begin(), utf16.end()));
 }
 
 std::wstring windowText(HWND window) {
