@@ -18,10 +18,8 @@
 
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace korvala::ui {
@@ -60,14 +58,11 @@ private:
 
     WindowServices services_;
     form::KorvalaForm form_;
-    std::array<QLabel*, 2> labels_{};
     QListWidget* problemList_ = nullptr;
     QGroupBox* valueFrame_ = nullptr;
     std::array<QCheckBox*, calc::kQuantityCount> givenChecks_{};
     std::array<QLineEdit*, calc::kQuantityCount> valueBoxes_{};
     std::array<QPushButton*, 2> buttons_{};
-    QLabel* picture_ = nullptr;
-    QPlainTextEdit* statement_ = nullptr;
 };
 
 } // namespace korvala::ui

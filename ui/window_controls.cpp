@@ -108,12 +108,10 @@ QWidget* KorvalaWindow::makeControl(const ControlDesign& design, QWidget* parent
     const auto row = static_cast<std::size_t>(design.name.index);
     switch (design.kind) {
     case ControlKind::StatementBox:
-        statement_ = makeStatement(design, parent);
-        return statement_;
+        return makeStatement(design, parent);
     case ControlKind::Label: {
         auto* label = new QLabel(toQString(design.text), parent);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        labels_.at(row) = label;
         return label;
     }
     case ControlKind::Frame:
@@ -138,8 +136,7 @@ QWidget* KorvalaWindow::makeControl(const ControlDesign& design, QWidget* parent
             new ReturnGoesToForm(buttons_.at(row), form_, design.name));
         return buttons_.at(row);
     case ControlKind::PictureBox:
-        picture_ = makePicture(parent);
-        return picture_;
+        return makePicture(parent);
     }
     return nullptr;
 }

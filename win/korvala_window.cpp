@@ -146,16 +146,16 @@ HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
     const int id = control_id::idOf(design.name);
     const auto row = static_cast<std::size_t>(design.name.index);
     switch (design.kind) {
-    case form::ControlKind::StatementBox:
-        statement_ =
+    case form::ControlKind::StatementBox: {
+        HWND statement =
             createControl(L"EDIT", text.c_str(),
                           WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                           WS_EX_CLIENTEDGE, id);
-        SetWindowSubclass(statement_, tabLeavesStatement, 0, 0);
-        return statement_;
+        SetWindowSubclass(statement, tabLeavesStatement, 0, 0);
+        return statement;
+    }
     case form::ControlKind::Label:
-        labels_.at(row) = createControl(L"STATIC", text.c_str(), SS_CENTER, 0, id);
-        return labels_.at(row);
+        return createControl(L"STATIC", text.c_str(), SS_CENTER, 0, id);
     case form::ControlKind::Frame:
         valueFrame_ = createControl(L"BUTTON", text.c_str(), BS_GROUPBOX | WS_CLIPSIBLINGS, 0, id);
         return valueFrame_;
@@ -179,10 +179,11 @@ HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
     case form::ControlKind::Button:
         buttons_.at(row) = createControl(L"BUTTON", text.c_str(), WS_TABSTOP | BS_OWNERDRAW, 0, id);
         return buttons_.at(row);
-    case form::ControlKind::PictureBox:
-        picture_ = createControl(kPictureBoxClass, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, id);
-        setPictureBoxBitmap(picture_, drawing_);
-        return picture_;
+    case form::ControlKind::PictureBox: {
+        HWND picture = createControl(kPictureBoxClass, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, id);
+        setPictureBoxBitmap(picture, drawing_);
+        return picture;
+    }
     }
     return nullptr;
 }

@@ -74,14 +74,11 @@ private:
     HWND window_ = nullptr;
     // In the order of the form's control table.
     std::array<HWND, form::kControlCount> controls_{};
-    std::array<HWND, 2> labels_{};
     HWND problemList_ = nullptr;
     HWND valueFrame_ = nullptr;
     std::array<HWND, calc::kQuantityCount> givenChecks_{};
     std::array<HWND, calc::kQuantityCount> valueBoxes_{};
     std::array<HWND, 2> buttons_{};
-    HWND picture_ = nullptr;
-    HWND statement_ = nullptr;
     HWND tooltips_ = nullptr;
 
     UINT dpi_;
