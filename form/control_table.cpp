@@ -79,7 +79,7 @@ std::array<ControlDesign, kControlCount> buildTable() {
         table.push_back({{ControlArray::Check1, index},
                          ControlKind::CheckBox,
                          Container::Frame,
-                         layout::checkBoxRow(index),
+                         layout::checkBoxRow(row),
                          content::checkBoxName(row),
                          std::string(letterOf(calc::kQuantities.at(row))),
                          content::kCheckBoxBackground,
@@ -87,7 +87,7 @@ std::array<ControlDesign, kControlCount> buildTable() {
         table.push_back({{ControlArray::Text2, index},
                          ControlKind::ValueBox,
                          Container::Frame,
-                         layout::valueBoxRow(index),
+                         layout::valueBoxRow(row),
                          content::valueBoxName(row),
                          {},
                          std::nullopt,
@@ -120,7 +120,7 @@ std::array<ControlDesign, kControlCount> buildTable() {
 
 } // namespace
 
-std::string nameOf(const ControlName& control) {
+std::string objectNameOf(const ControlName& control) {
     std::string name(arrayName(control.array));
     if (control.index != kNoIndex) {
         name += '(';
@@ -142,7 +142,7 @@ std::size_t positionOf(const ControlName& control) {
             return position;
         }
     }
-    throw std::out_of_range("the window has no control " + nameOf(control));
+    throw std::out_of_range("the window has no control " + objectNameOf(control));
 }
 
 const ControlDesign& designOf(const ControlName& control) {

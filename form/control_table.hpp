@@ -35,7 +35,7 @@ struct ControlName {
 inline constexpr ControlName kWindowTitle{ControlArray::Label1, 0};
 
 // "Text2(3)", "Frame1".
-[[nodiscard]] std::string nameOf(const ControlName& control);
+[[nodiscard]] std::string objectNameOf(const ControlName& control);
 
 enum class ControlKind {
     Label,        // a caption on an opaque background, centred
@@ -60,7 +60,7 @@ struct ControlDesign {
     std::optional<content::Rgb> background; // none: the system's colour for the kind
     std::optional<content::Rgb> textColour; // set wherever the background is fixed
 
-    [[nodiscard]] std::string objectName() const { return nameOf(name); }
+    [[nodiscard]] std::string objectName() const { return objectNameOf(name); }
 };
 
 inline constexpr std::size_t kControlCount = 18;

@@ -170,7 +170,7 @@ void KorvalaWindow::buildControls() {
 }
 
 QWidget* KorvalaWindow::widgetOf(const form::ControlName& name) const {
-    return findChild<QWidget*>(toQString(form::nameOf(name)));
+    return findChild<QWidget*>(toQString(form::objectNameOf(name)));
 }
 
 void KorvalaWindow::connectEvents() {

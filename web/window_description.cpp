@@ -122,7 +122,7 @@ std::string pageDescriptionJson() {
         json.key(key);
         json.beginArray();
         for (int index = 0; index < count; ++index) {
-            json.string(form::nameOf({array, index}));
+            json.string(form::objectNameOf({array, index}));
         }
         json.endArray();
     };
@@ -130,12 +130,12 @@ std::string pageDescriptionJson() {
     names("values", form::ControlArray::Text2, quantities);
     names("checks", form::ControlArray::Check1, quantities);
     names("buttons", form::ControlArray::Command1, 2);
-    json.member("list", form::nameOf({form::ControlArray::List1, form::kProblemList}));
+    json.member("list", form::objectNameOf({form::ControlArray::List1, form::kProblemList}));
     json.key("focusCycle");
     json.beginArray();
     for (const form::ControlName& control : form::focusCycle()) {
         json.beginObject();
-        json.member("name", form::nameOf(control));
+        json.member("name", form::objectNameOf(control));
         json.member("array", static_cast<int>(control.array));
         json.member("index", control.index);
         json.endObject();

@@ -221,7 +221,7 @@ TEST(ControlTable, DescribesTheWindowInFocusOrder) {
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), kControlCount);
     std::vector<std::string> visited;
     for (const ControlName& control : focusCycle()) {
-        visited.push_back(nameOf(control));
+        visited.push_back(objectNameOf(control));
     }
     EXPECT_EQ(visited, (std::vector<std::string>{"Text1(0)", "Text2(0)", "Text2(1)", "Text2(2)",
                                                  "Text2(3)", "Text2(4)", "List1(0)", "Command1(0)",

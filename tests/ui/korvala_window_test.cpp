@@ -326,7 +326,7 @@ private slots:
     void focusOrder() {
         QStringList expected;
         for (const korvala::form::ControlName& control : korvala::form::focusCycle()) {
-            expected << QString::fromStdString(korvala::form::nameOf(control));
+            expected << QString::fromStdString(korvala::form::objectNameOf(control));
         }
         QCOMPARE(QApplication::focusWidget()->objectName(), expected.front());
         expected << expected.takeFirst();
