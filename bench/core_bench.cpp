@@ -82,7 +82,7 @@ BENCHMARK(calculationFloor);
 void calculation(benchmark::State& state) {
     calc::CalculationInput input;
     input.type = calc::ProblemType::RH;
-    input.checks = {1, 1, 0, 0, 0};
+    input.checks = {true, true, false, false, false};
     for (std::size_t i = 0; i < 5; ++i) {
         input.texts[i] = kTypedTexts[i];
     }

@@ -5,11 +5,7 @@
 
 namespace korvala::calc {
 
-namespace {
-
-constexpr int kChecked = 1;
-
-} // namespace
+namespace {} // namespace
 
 CalculationOutcome calculate(const CalculationInput& input,
                              const runtime::NumberSettings& settings) {
@@ -19,7 +15,7 @@ CalculationOutcome calculate(const CalculationInput& input,
         for (const Quantity quantity : kQuantities) {
             const std::size_t i = indexOf(quantity);
             parsed[i] = runtime::parseLeadingNumber(input.texts[i], settings);
-            if (input.checks[i] == kChecked && !(parsed[i] > 0.0)) {
+            if (input.checks[i] && !(parsed[i] > 0.0)) {
                 valid = false;
             }
         }

@@ -30,7 +30,7 @@ namespace korvala::calc {
 struct CalculationInput {
     ProblemType type = ProblemType::RH;
     std::array<std::string_view, kQuantityCount> texts{};
-    std::array<int, kQuantityCount> checks{};
+    std::array<bool, kQuantityCount> checks{};
 };
 
 struct Declined {};

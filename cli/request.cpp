@@ -98,7 +98,7 @@ std::variant<Request, InvalidRequest> parseRequest(std::string_view line) {
         if (!check.is_number_integer() || (check != 0 && check != 1)) {
             return InvalidRequest{kBadChecks};
         }
-        request.checks[i] = check.get<int>();
+        request.checks[i] = check == 1;
     }
     return request;
 }

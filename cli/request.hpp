@@ -16,7 +16,7 @@ namespace korvala::cli {
 struct Request {
     calc::ProblemType type = calc::ProblemType::RH;
     std::array<std::string, calc::kQuantityCount> texts;
-    std::array<int, calc::kQuantityCount> checks{};
+    std::array<bool, calc::kQuantityCount> checks{};
 
     // Views into this request's texts: valid while the request lives.
     [[nodiscard]] calc::CalculationInput input() const;

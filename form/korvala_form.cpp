@@ -52,9 +52,9 @@ void KorvalaForm::Command1_Click(int index) {
     }
 }
 
-void KorvalaForm::Text2_Change(int index) {
-    if (isValueRow(index)) {
-        controls_.dropFullValue(static_cast<std::size_t>(index));
+void KorvalaForm::Text2_Change(std::size_t row) {
+    if (row < calc::kQuantityCount) {
+        controls_.dropFullValue(row);
     }
 }
 
@@ -96,7 +96,7 @@ void KorvalaForm::SolveCylinder() {
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         texts.at(row) = controls_.valueText(row);
         input.texts.at(row) = texts.at(row);
-        input.checks.at(row) = controls_.isChecked(row) ? 1 : 0;
+        input.checks.at(row) = controls_.isChecked(row);
     }
     const runtime::NumberSettings settings = numberSettings_();
     const calc::CalculationOutcome outcome = calc::calculate(input, settings);

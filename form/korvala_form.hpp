@@ -10,6 +10,7 @@
 #include "form/form_controls.hpp"
 #include "runtime/number_settings.hpp"
 
+#include <cstddef>
 #include <functional>
 
 namespace korvala::form {
@@ -32,8 +33,8 @@ public:
     void List1_Click(int index);
     // A button was pressed: kCalculateButton calculates, kClearButton clears.
     void Command1_Click(int index);
-    // The user edited the text of Text2(index): what it offered no longer describes it.
-    void Text2_Change(int index);
+    // The user edited the text of Text2(row): what it offered no longer describes it.
+    void Text2_Change(std::size_t row);
     // Return or Enter was pressed while `focused` had the focus: in a value box it calculates, on
     // a button it presses that button; elsewhere it does nothing.
     void ReturnPressed(const ControlName& focused);

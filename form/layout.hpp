@@ -3,6 +3,8 @@
 // there. Value-row positions are relative to the frame that holds them.
 #pragma once
 
+#include <cstddef>
+
 namespace korvala::form::layout {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -55,12 +57,16 @@ inline constexpr int kFirstRowTop = 360;
 inline constexpr int kRowPitch = 360;
 inline constexpr int kRowHeight = 405;
 
-[[nodiscard]] constexpr TwipRect checkBoxRow(int row) {
-    return {120, kFirstRowTop + kRowPitch * row, 615, kRowHeight}; // Check1(row)
+[[nodiscard]] constexpr int rowTop(std::size_t row) {
+    return kFirstRowTop + kRowPitch * static_cast<int>(row);
 }
 
-[[nodiscard]] constexpr TwipRect valueBoxRow(int row) {
-    return {840, kFirstRowTop + kRowPitch * row, 1335, kRowHeight}; // Text2(row)
+[[nodiscard]] constexpr TwipRect checkBoxRow(std::size_t row) {
+    return {120, rowTop(row), 615, kRowHeight}; // Check1(row)
+}
+
+[[nodiscard]] constexpr TwipRect valueBoxRow(std::size_t row) {
+    return {840, rowTop(row), 1335, kRowHeight}; // Text2(row)
 }
 
 // A value row in the window's own coordinates, for a face whose controls are all the window's

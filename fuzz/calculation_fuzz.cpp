@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         data.ConsumeIntegralInRange<int>(0, calc::kProblemTypeCount - 1));
     std::array<std::string, calc::kQuantityCount> texts;
     for (std::size_t i = 0; i < calc::kQuantityCount; ++i) {
-        input.checks[i] = data.ConsumeBool() ? 1 : 0;
+        input.checks[i] = data.ConsumeBool();
         texts[i] = data.ConsumeRandomLengthString(kLongestText);
         input.texts[i] = texts[i];
     }

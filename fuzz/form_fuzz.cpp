@@ -41,7 +41,7 @@ void checkPress(const test::RowsState& before, const test::MemoryControls& contr
     input.type = *calc::problemTypeAt(before.listIndex);
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         input.texts.at(row) = before.texts.at(row);
-        input.checks.at(row) = before.checked.at(row) ? 1 : 0;
+        input.checks.at(row) = before.checked.at(row);
     }
     const calc::CalculationOutcome outcome = calc::calculate(input, settings);
     const test::RowsState& after = controls.rows();

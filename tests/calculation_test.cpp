@@ -20,8 +20,8 @@ CalculationInput rowsFor(ProblemType type, const Texts& texts) {
     CalculationInput input;
     input.type = type;
     const GivenPair pair = givenPairOf(type);
-    input.checks[indexOf(pair.first)] = 1;
-    input.checks[indexOf(pair.second)] = 1;
+    input.checks[indexOf(pair.first)] = true;
+    input.checks[indexOf(pair.second)] = true;
     for (std::size_t i = 0; i < kQuantityCount; ++i) {
         input.texts[i] = texts[i];
     }

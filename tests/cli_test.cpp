@@ -103,7 +103,7 @@ TEST(RequestLine, KeepsTextsAndChecksInQuantityOrder) {
     EXPECT_EQ(input.type, calc::ProblemType::DS);
     EXPECT_EQ(input.texts[2], "5");
     EXPECT_EQ(input.texts[4], "e");
-    EXPECT_EQ(input.checks, (std::array<int, 5>{0, 0, 1, 1, 0}));
+    EXPECT_EQ(input.checks, (std::array<bool, 5>{false, false, true, true, false}));
 }
 
 struct OptionsCase {

@@ -206,7 +206,7 @@ TEST(Working, ReadsBackToItsResultForRandomCylinders) {
             (void)std::snprintf(text.data(), text.size(), "%.6g", cylinder.at(indexOf(given)));
             texts.at(indexOf(given)) = text.data();
             input.texts.at(indexOf(given)) = texts.at(indexOf(given));
-            input.checks.at(indexOf(given)) = 1;
+            input.checks.at(indexOf(given)) = true;
         }
         const auto outcome = calculate(input, settings.at(request % 2));
         const auto* completed = std::get_if<Completed>(&outcome);

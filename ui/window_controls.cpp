@@ -189,7 +189,7 @@ void KorvalaWindow::connectEvents() {
     }
     for (std::size_t row = 0; row < valueBoxes_.size(); ++row) {
         connect(valueBoxes_.at(row), &QLineEdit::textEdited, this,
-                [this, row] { form_.Text2_Change(static_cast<int>(row)); });
+                [this, row] { form_.Text2_Change(row); });
     }
 }
 

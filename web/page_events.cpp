@@ -37,7 +37,7 @@ EMSCRIPTEN_KEEPALIVE void korvala_button_click(int index) {
 }
 
 EMSCRIPTEN_KEEPALIVE void korvala_value_edited(int row) {
-    window().form.Text2_Change(row);
+    window().form.Text2_Change(static_cast<std::size_t>(row));
 }
 
 // The focused control by its array (a form::ControlArray) and index, as the window's description

@@ -118,8 +118,7 @@ TEST_F(Form, OnlyIndexZeroOfTheListAndTwoButtonsAct) {
     form_.List1_Click(1);
     form_.Command1_Click(2);
     form_.Command1_Click(-1);
-    form_.Text2_Change(5);
-    form_.Text2_Change(-1);
+    form_.Text2_Change(calc::kQuantityCount);
     EXPECT_EQ(controls_.rows(), before);
 }
 

@@ -58,14 +58,14 @@ public:
             runtime::utf8::firstCharacters(box + std::string(text), limits_.at(row)));
         if (typed != box) {
             box = typed;
-            form_->Text2_Change(static_cast<int>(row));
+            form_->Text2_Change(row);
         }
     }
     // The user clears a box (select all, delete).
     void erase(std::size_t row) {
         if (!rows_.locked.at(row) && !rows_.texts.at(row).empty()) {
             rows_.texts.at(row).clear();
-            form_->Text2_Change(static_cast<int>(row));
+            form_->Text2_Change(row);
         }
     }
 
