@@ -19,7 +19,9 @@ namespace {
 namespace content = form::content;
 namespace layout = form::layout;
 
-void writeRect(JsonWriter& json, const layout::TwipRect& rect) {
+// In CSS pixels, as the page places it at 1:1.
+void writeRect(JsonWriter& json, const layout::TwipRect& twips) {
+    const layout::PixelRect rect = twips.pixels();
     json.beginObject();
     json.member("left", rect.left);
     json.member("top", rect.top);
@@ -90,7 +92,6 @@ std::string windowTableJson() {
     json.member("caption", content::caption());
     json.key("clientArea");
     writeRect(json, layout::kClientArea);
-    json.member("twipsPerPixel", layout::kTwipsPerPixel);
     json.key("background");
     writeColour(json, content::kWindowBackground);
     json.member("fontFamily", content::kFontFamily);

@@ -5,8 +5,9 @@
 //   with Return (its first has the focus when the window opens), and the quantities' letters and
 //   the problem types' pairs, which the share link is written in. The build writes it into the
 //   page, so that the core need not carry it.
-// - windowTableJson(): the whole control table with the window's own settings, which the page's
-//   tests check the rendered page against; the build writes it beside the page, not into it.
+// - windowTableJson(): the whole control table with the window's own settings, rectangles in CSS
+//   pixels, which the page's tests check the rendered page against; the build writes it beside
+//   the page, not into it.
 // Nothing here fails.
 #pragma once
 

@@ -35,7 +35,6 @@ const roles = {
 
 test('every control stands where the table puts it, at 96 dots per inch', async () => {
   const { page, description } = window;
-  const pixels = (twips) => twips / description.twipsPerPixel;
   const placed = await page.evaluate(() => {
     const origin = document.getElementById('window').getBoundingClientRect();
     const frame = document.querySelector('[data-name="Frame1"]').getBoundingClientRect();
@@ -58,8 +57,8 @@ test('every control stands where the table puts it, at 96 dots per inch', async 
     };
   });
   assert.deepEqual(placed.window, {
-    width: pixels(description.clientArea.width),
-    height: pixels(description.clientArea.height),
+    width: description.clientArea.width,
+    height: description.clientArea.height,
   });
   assert.deepEqual(
     placed.controls.map((c) => c.name),
@@ -67,10 +66,7 @@ test('every control stands where the table puts it, at 96 dots per inch', async 
     "the controls in the table's order",
   );
   for (const [position, design] of description.controls.entries()) {
-    const expected = Object.fromEntries(
-      Object.entries(design.rect).map(([edge, twips]) => [edge, pixels(twips)]),
-    );
-    assert.deepEqual(placed.controls[position].rect, expected, design.name);
+    assert.deepEqual(placed.controls[position].rect, design.rect, design.name);
   }
 });
 
@@ -141,12 +137,10 @@ test("every control shows its text and colours, in the window's font", async () 
   }));
   assert.deepEqual(picture, {
     width:
-      description.controls.find((c) => c.kind === 'picture').rect.width /
-        description.twipsPerPixel -
+      description.controls.find((c) => c.kind === 'picture').rect.width -
       2 * description.pictureBorder,
     height:
-      description.controls.find((c) => c.kind === 'picture').rect.height /
-        description.twipsPerPixel -
+      description.controls.find((c) => c.kind === 'picture').rect.height -
       2 * description.pictureBorder,
     border: `${description.pictureBorder}px`,
     style: 'inset',
