@@ -1,6 +1,6 @@
-// Writes the worked examples (their working and what each box offers included) and the run-time
-// error examples as JSON, with the message each error must bring, for the page's tests in the
-// browser: one table for every face's tests.
+// Writes the worked examples (their working and what each box offers included), the run-time
+// error examples, with the message each error must bring, and the declines as JSON, for the
+// page's tests in the browser: one table for every face's tests.
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
 #include "form/content.hpp"
@@ -48,6 +48,13 @@ int main() {
             number, korvala::form::errorText(example.error));
         errors.push_back(std::move(entry));
     }
-    const std::string text = json{{"worked", worked}, {"errors", errors}}.dump() + "\n";
+    json declines = json::array();
+    for (const test::DeclineExample& example : test::declineExamples()) {
+        json entry = common(example.type, example.typed);
+        entry["name"] = example.name;
+        declines.push_back(std::move(entry));
+    }
+    const std::string text =
+        json{{"worked", worked}, {"errors", errors}, {"declines", declines}}.dump() + "\n";
     return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
 }
