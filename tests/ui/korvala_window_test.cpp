@@ -314,7 +314,8 @@ private slots:
         QCOMPARE(statement->textCursor().selectedText().size(), before.size());
     }
 
-    void opensInTheMiddleOfTheScreen() {
+    // main() centres the window before it shows it; here the centring itself, on the fixture's.
+    void centreOnScreenPutsTheFrameInTheMiddle() {
         korvala::ui::centreOnScreen(*window_);
         const QPoint screenCentre = window_->screen()->availableGeometry().center();
         QVERIFY((window_->frameGeometry().center() - screenCentre).manhattanLength() <= 1);
