@@ -8,6 +8,8 @@
 #include "worked_examples.hpp"
 
 #include <cstdio>
+#include <exception>
+#include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
@@ -25,9 +27,7 @@ json common(korvala::calc::ProblemType type, const korvala::test::Texts& typed) 
             {"typed", typed}};
 }
 
-} // namespace
-
-int main() {
+json examples() {
     namespace test = korvala::test;
     json worked = json::array();
     for (const test::WorkedExample& example : test::workedExamples()) {
@@ -54,7 +54,17 @@ int main() {
         entry["name"] = example.name;
         declines.push_back(std::move(entry));
     }
-    const std::string text =
-        json{{"worked", worked}, {"errors", errors}, {"declines", declines}}.dump() + "\n";
-    return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+    return {{"worked", worked}, {"errors", errors}, {"declines", declines}};
+}
+
+} // namespace
+
+int main() {
+    try {
+        const std::string text = examples().dump() + "\n";
+        return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+    } catch (const std::exception& failure) {
+        std::cerr << "korvala_web_examples: " << failure.what() << "\n";
+        return 1;
+    }
 }
