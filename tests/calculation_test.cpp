@@ -115,12 +115,8 @@ TEST_P(RunTimeErrors, EndTheCalculationWithTheirNumber) {
     EXPECT_EQ(failed->error, example.error);
 }
 
-const auto kNameOfError = [](const testing::TestParamInfo<ErrorExample>& info) {
-    return std::string(info.param.name);
-};
-
 INSTANTIATE_TEST_SUITE_P(ErrorTable, RunTimeErrors, testing::ValuesIn(test::errorExamples()),
-                         kNameOfError);
+                         test::kNameOfExample);
 
 // Rows the window keeps locked: every text is read, given or not.
 INSTANTIATE_TEST_SUITE_P(LockedRows, RunTimeErrors,
@@ -132,34 +128,19 @@ INSTANTIATE_TEST_SUITE_P(LockedRows, RunTimeErrors,
                                                       ProblemType::RH,
                                                       {"0", "1", "1E400", "", ""},
                                                       ErrorNumber::Overflow}),
-                         kNameOfError);
+                         test::kNameOfExample);
 
-struct DeclineExample {
-    const char* name;
-    Texts typed;
-};
-
-void PrintTo(const DeclineExample& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Declines : public testing::TestWithParam<DeclineExample> {};
+class Declines : public testing::TestWithParam<test::DeclineExample> {};
 
 TEST_P(Declines, WhenAGivenValueIsNotPositive) {
+    const test::DeclineExample& example = GetParam();
     const auto outcome =
-        calculate(rowsFor(ProblemType::RH, GetParam().typed), runtime::posixNumberSettings());
+        calculate(rowsFor(example.type, example.typed), runtime::posixNumberSettings());
     EXPECT_TRUE(std::holds_alternative<Declined>(outcome));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NotPositive, Declines,
-    testing::Values(DeclineExample{"Zero", {"0", "1", "", "", ""}},
-                    DeclineExample{"Negative", {"1", "-2", "", "", ""}},
-                    DeclineExample{"Empty", {"", "1", "", "", ""}},
-                    DeclineExample{"NotANumber", {"abc", "1", "", "", ""}},
-                    DeclineExample{"UnderflowsToZero", {"1E-400", "1", "", "", ""}},
-                    DeclineExample{"BothEmpty", {"", "", "", "", ""}}),
-    [](const testing::TestParamInfo<DeclineExample>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(NotPositive, Declines, testing::ValuesIn(test::declineExamples()),
+                         test::kNameOfExample);
 
 struct EdgeExample {
     const char* name;
@@ -214,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 ProblemType::DS,
                                 {"", "", "1", "1.5", ""},
                                 {"0.2964726", "0.8052429", "1.0000000", "1.5000000", "0.2223544"}}),
-    [](const testing::TestParamInfo<EdgeExample>& info) { return info.param.name; });
+    test::kNameOfExample);
 
 TEST(EdgeCasesAtFullPrecision, DiagonalAndAreaOfTheFirstExampleGiveTheSwappedCylinder) {
     const auto settings = runtime::posixNumberSettings();

@@ -1,6 +1,6 @@
-// The worked examples and the run-time error table: what a user types and what the program must
-// answer, with the POSIX settings, its working included; and the working with a decimal comma.
-// One table for the core, window and command-line tests.
+// The worked examples, the run-time error table and the declines: what a user types and what the
+// program must answer, with the POSIX settings, its working included; and the working with a
+// decimal comma. One table for the core, window and command-line tests.
 #pragma once
 
 #include "calc/problem_type.hpp"
@@ -34,11 +34,26 @@ struct ErrorExample {
     runtime::ErrorNumber error;
 };
 
+// A given value that is not a positive number, or is missing: the calculation declines without a
+// word and the window keeps what the user typed.
+struct DeclineExample {
+    const char* name;
+    calc::ProblemType type;
+    Texts typed;
+};
+
+// A parameterised case named after its example.
+inline const auto kNameOfExample = [](const auto& info) { return std::string(info.param.name); };
+
 inline void PrintTo(const WorkedExample& example, std::ostream* os) {
     *os << form::listEntryOf(example.type);
 }
 
 inline void PrintTo(const ErrorExample& example, std::ostream* os) {
+    *os << example.name;
+}
+
+inline void PrintTo(const DeclineExample& example, std::ostream* os) {
     *os << example.name;
 }
 
@@ -181,6 +196,20 @@ inline const std::array<ErrorExample, 7>& errorExamples() {
          ProblemType::SV,
          {"", "", "", "1E300", "1E-300"},
          ErrorNumber::DivisionByZero},
+    }};
+    return examples;
+}
+
+inline const std::array<DeclineExample, 7>& declineExamples() {
+    using calc::ProblemType;
+    static const std::array<DeclineExample, 7> examples{{
+        {"Zero", ProblemType::RH, {"0", "1", "", "", ""}},
+        {"Negative", ProblemType::RH, {"-1", "1", "", "", ""}},
+        {"NegativeVolume", ProblemType::HV, {"", "1", "", "", "-2"}},
+        {"Empty", ProblemType::RH, {"", "1", "", "", ""}},
+        {"NotANumber", ProblemType::RH, {"1", "abc", "", "", ""}},
+        {"UnderflowsToZero", ProblemType::RH, {"1E-400", "1", "", "", ""}},
+        {"BothEmpty", ProblemType::RH, {"", "", "", "", ""}},
     }};
     return examples;
 }

@@ -184,21 +184,21 @@ TEST_P(FormErrors, AreShownAndChangeNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ErrorTable, FormErrors, testing::ValuesIn(test::errorExamples()),
-                         [](const testing::TestParamInfo<test::ErrorExample>& info) {
-                             return std::string(info.param.name);
-                         });
+                         test::kNameOfExample);
 
-class FormDeclines : public Form, public testing::WithParamInterface<const char*> {};
+class FormDeclines : public Form, public testing::WithParamInterface<test::DeclineExample> {};
 
 TEST_P(FormDeclines, WhenAGivenValueIsNotPositive) {
-    enter(calc::ProblemType::RH, {GetParam(), "1", "", "", ""});
+    enter(GetParam().type, GetParam().typed);
     const RowsState before = controls_.rows();
     form_.Command1_Click(kCalculateButton);
     EXPECT_EQ(controls_.rows(), before);
+    EXPECT_EQ(texts(), GetParam().typed);
     EXPECT_TRUE(controls_.errors().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(NotPositive, FormDeclines, testing::Values("0", "-1", "abc", ""));
+INSTANTIATE_TEST_SUITE_P(NotPositive, FormDeclines, testing::ValuesIn(test::declineExamples()),
+                         test::kNameOfExample);
 
 // The table holds each designed control once, the value rows inside their frame and everything
 // inside the window, and runs in the design's focus order.

@@ -1,10 +1,14 @@
 // The window driven as a user drives it: off screen, widgets found by their object names,
-// keys typed and buttons clicked. A watchdog closes any modal dialog and fails the test, so a
-// message box can never hang the suite.
+// keys typed and buttons clicked, one new window a test. A watchdog closes any modal dialog and
+// fails the test, so a message box can never hang the suite.
 #include "calc/problem_type.hpp"
+#include "calc/quantity.hpp"
 #include "form/content.hpp"
 #include "form/control_table.hpp"
+#include "form/layout.hpp"
+#include "form/words.hpp"
 #include "ui/korvala_window.hpp"
+#include "ui/qt_conversion.hpp"
 #include "ui/toolkit_texts.hpp"
 #include "ui/window_placement.hpp"
 #include "worked_examples.hpp"
@@ -28,15 +32,23 @@
 #include <QToolTip>
 #include <cmath>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 using korvala::runtime::NumberSettings;
 using korvala::ui::KorvalaWindow;
+using korvala::ui::toQColor;
+using korvala::ui::toQString;
 using korvala::ui::WindowServices;
 
 namespace {
 
-constexpr int kRows = 5;
+namespace content = korvala::form::content;
+
+constexpr int kRows = static_cast<int>(korvala::calc::kQuantityCount);
+
+// The test whose window opens under a dark desktop colour scheme.
+constexpr std::string_view kDarkSchemeTest = "readableOnADarkColourScheme";
 
 // Everything the user can see change in the value rows and the list.
 struct RowsState {
@@ -49,6 +61,17 @@ struct RowsState {
 
     bool operator==(const RowsState&) const = default;
 };
+
+// A dark scheme changes the system's colours: dark window, base and buttons, light text.
+QPalette darkened(QPalette palette) {
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        palette.setColor(role, QColor(40, 40, 40));
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(role, QColor(235, 235, 235));
+    }
+    return palette;
+}
 
 QStringList toStringList(const korvala::test::Texts& texts) {
     QStringList list;
@@ -69,6 +92,7 @@ private:
     std::vector<korvala::form::content::ErrorMessage> errors_;
     QTimer watchdog_;
     bool modalSeen_ = false;
+    QPalette systemPalette_;
 
     [[nodiscard]] QLineEdit* box(int row) const {
         return window_->findChild<QLineEdit*>(QStringLiteral("Text2(%1)").arg(row));
@@ -154,6 +178,10 @@ private slots:
     }
 
     void init() {
+        systemPalette_ = QApplication::palette();
+        if (QTest::currentTestFunction() == kDarkSchemeTest) {
+            QApplication::setPalette(darkened(systemPalette_));
+        }
         settings_ = korvala::runtime::posixNumberSettings();
         errors_.clear();
         modalSeen_ = false;
@@ -180,6 +208,7 @@ private slots:
         watchdog_.stop();
         watchdog_.disconnect();
         window_.reset();
+        QApplication::setPalette(systemPalette_);
         QVERIFY2(!modalSeen_, "a modal dialog opened");
     }
 
@@ -204,7 +233,7 @@ private slots:
         typeRows(toStringList(example.typed));
         calculate();
         RowsState rows = state();
-        QCOMPARE(rows.problemType, 1);
+        QCOMPARE(rows.problemType, static_cast<int>(example.type));
         QCOMPARE(rows.texts, toStringList(example.shown));
         QCOMPARE(rows.toolTips, toStringList(korvala::test::offeredAfter(example)));
         QCOMPARE(rows.checked, (QList<bool>{true, false, true, false, false}));
@@ -215,12 +244,12 @@ private slots:
 
         clear();
         QCOMPARE(texts(), QStringList(kRows, QString()));
-        type(0, "2");
-        type(2, "3");
+        const auto& error = korvala::test::errorExamples().front();
+        choose(static_cast<int>(error.type));
+        typeRows(toStringList(error.typed));
         rows = state();
         calculate();
-        QVERIFY(errors_ == std::vector{korvala::form::content::runTimeErrorMessage(
-                               korvala::runtime::ErrorNumber::InvalidArgument)});
+        QVERIFY(errors_ == std::vector{content::runTimeErrorMessage(error.error)});
         QCOMPARE(state(), rows);
     }
 
@@ -283,7 +312,8 @@ private slots:
         QCOMPARE(statement->textCursor().selectedText().size(), before.size());
     }
 
-    void opensInTheMiddleOfTheScreen() {
+    // main() centres the window before it shows it; here the centring itself, on the fixture's.
+    void centreOnScreenPutsTheFrameInTheMiddle() {
         korvala::ui::centreOnScreen(*window_);
         const QPoint screenCentre = window_->screen()->availableGeometry().center();
         QVERIFY((window_->frameGeometry().center() - screenCentre).manhattanLength() <= 1);
@@ -343,21 +373,21 @@ private slots:
     void windowItself() {
         QCOMPARE(window_->objectName(), QStringLiteral("Korvala"));
         QCOMPARE(window_->windowTitle(), QString::fromStdString(korvala::form::content::caption()));
-        QCOMPARE(window_->size(), QSize(481, 424));
+        QCOMPARE(window_->size(), korvala::ui::toQRect(korvala::form::layout::kClientArea).size());
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         const Qt::WindowFlags flags = window_->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window_->font().family(), QStringLiteral("Times New Roman"));
-        QCOMPARE(window_->font().pointSize(), 12);
+        QCOMPARE(window_->font().family(), toQString(content::kFontFamily));
+        QCOMPARE(window_->font().pointSize(), content::kFontPointSize);
         QVERIFY(!window_->windowIcon().isNull());
         const auto colourAt = [this](QPoint point) {
             return QColor(window_->grab().toImage().pixel(point));
         };
-        QCOMPARE(colourAt({300, 224}), QColor(192, 192, 255));
-        QCOMPARE(colourAt({474, 100}), QColor(192, 192, 255));
+        QCOMPARE(colourAt({300, 224}), toQColor(content::kWindowBackground));
+        QCOMPARE(colourAt({474, 100}), toQColor(content::kWindowBackground));
     }
 
     // Every control of the table stands where the table puts it, in its container, with its
@@ -376,12 +406,10 @@ private slots:
                          : QStringLiteral("Korvala"));
             QCOMPARE(control->accessibleName(), QString::fromStdString(design.accessibleName));
             QCOMPARE(shownText(control), QString::fromStdString(design.text));
-            QCOMPARE(control->font().family(), QStringLiteral("Times New Roman"));
+            QCOMPARE(control->font().family(), toQString(content::kFontFamily));
             if (design.background) {
-                const QColor background(design.background->red, design.background->green,
-                                        design.background->blue);
                 QCOMPARE(QColor(control->grab().toImage().pixel(control->width() - 3, 2)),
-                         background);
+                         toQColor(*design.background));
             }
         }
     }
@@ -393,7 +421,7 @@ private slots:
         }
         QStringList designed;
         for (const std::string_view entry : korvala::form::listEntries()) {
-            designed << QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+            designed << toQString(entry);
         }
         QCOMPARE(entries, designed);
         QVERIFY(list()->verticalScrollBar()->isVisible());
@@ -409,16 +437,6 @@ private slots:
     // A dark desktop scheme changes the system's colours, not the fixed ones: the texts drawn
     // on fixed colours must stay dark.
     void readableOnADarkColourScheme() {
-        const QPalette saved = QApplication::palette();
-        QPalette dark = saved;
-        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-            dark.setColor(role, QColor(40, 40, 40));
-        }
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-            dark.setColor(role, QColor(235, 235, 235));
-        }
-        QApplication::setPalette(dark);
-        init();
         const auto contrast = [](const QColor& a, const QColor& b) {
             const auto luminance = [](const QColor& c) {
                 const auto channel = [](double v) {
@@ -441,13 +459,12 @@ private slots:
                 QPalette::Active, qobject_cast<QPushButton*>(control) != nullptr
                                       ? QPalette::ButtonText
                                       : QPalette::WindowText);
-            const QColor background(design.background->red, design.background->green,
-                                    design.background->blue);
-            QVERIFY2(contrast(text, background) >= 4.5, qPrintable(control->objectName()));
+            QVERIFY2(contrast(text, toQColor(*design.background)) >= 4.5,
+                     qPrintable(control->objectName()));
         }
         // The value boxes follow the scheme: light text on its dark base.
-        QCOMPARE(box(0)->palette().color(QPalette::Text), QColor(235, 235, 235));
-        QApplication::setPalette(saved);
+        QCOMPARE(box(0)->palette().color(QPalette::Text),
+                 darkened(systemPalette_).color(QPalette::Text));
     }
 
     void toolkitTextsAreBulgarian() {
@@ -462,26 +479,35 @@ private slots:
     void drawingFillsThePictureBox() {
         auto* picture = window_->findChild<QLabel*>("Picture1");
         const QPixmap drawing = picture->pixmap();
-        QCOMPARE(drawing.size(), QSize(137, 169));
-        QCOMPARE(picture->contentsRect(), QRect(2, 2, 137, 169));
+        const korvala::form::layout::PixelRect inside = korvala::form::layout::pictureDrawing();
+        QCOMPARE(drawing.size(), QSize(inside.width, inside.height));
+        QCOMPARE(picture->contentsRect(),
+                 QRect(inside.left, inside.top, inside.width, inside.height));
     }
 
+    // The box is read and closed at once, so that a failed comparison cannot leave it open.
     void errorMessageIsWindowModalAndShownAsItComes() {
-        const korvala::form::content::ErrorMessage message =
-            korvala::form::content::runTimeErrorMessage(korvala::runtime::ErrorNumber::Overflow);
         watchdog_.stop();
-        bool inspected = false;
+        QString title;
+        QString text;
+        Qt::WindowModality modality = Qt::NonModal;
+        bool shown = false;
         QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            inspected = true;
-            QCOMPARE(box->windowTitle(), window_->windowTitle());
-            QCOMPARE(box->windowModality(), Qt::WindowModal);
-            QCOMPARE(box->text(), QString::fromStdString(message.text));
-            box->accept();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = true;
+                title = box->windowTitle();
+                text = box->text();
+                modality = box->windowModality();
+                box->accept();
+            }
         });
+        const content::ErrorMessage message =
+            content::runTimeErrorMessage(korvala::runtime::ErrorNumber::Overflow);
         korvala::ui::showErrorMessageBox(*window_, message);
-        QVERIFY(inspected);
+        QVERIFY(shown);
+        QCOMPARE(title, toQString(message.title));
+        QCOMPARE(modality, Qt::WindowModal);
+        QCOMPARE(text, toQString(message.text));
     }
 };
 

@@ -76,19 +76,16 @@ test('Return in a value box calculates; on a button it presses that button, once
 
 test('a given value that is not positive, or missing, is declined without a word', async () => {
   const { page, problems } = window;
-  for (const typed of [
-    ['0', '1'],
-    ['-1', '1'],
-    ['1', 'abc'],
-    ['', '1'],
-  ]) {
+  for (const example of examples.declines) {
+    await chooseType(page, example.type);
     await button(page, 1).click();
-    await typeValues(page, [...typed, '', '', '']);
+    await typeValues(page, example.typed);
     await button(page, 0).click();
-    assert.deepEqual(await texts(page), [...typed, '', '', ''], typed.join(' '));
-    assert.deepEqual(await fullValues(page), empty);
+    assert.deepEqual(await texts(page), example.typed, example.name);
+    assert.deepEqual(await fullValues(page), empty, example.name);
+    assert.equal(await errorDialog(page).evaluate((dialog) => dialog.open), false, example.name);
+    await expectPairApplied(page, example);
   }
-  assert.equal(await errorDialog(page).evaluate((dialog) => dialog.open), false);
   assert.deepEqual(problems, []);
 });
 

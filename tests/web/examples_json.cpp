@@ -1,6 +1,6 @@
-// Writes the worked examples (their working and what each box offers included) and the run-time
-// error examples as JSON, with the message each error must bring, for the page's tests in the
-// browser: one table for every face's tests.
+// Writes the worked examples (their working and what each box offers included), the run-time
+// error examples, with the message each error must bring, and the declines as JSON, for the
+// page's tests in the browser: one table for every face's tests.
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
 #include "form/content.hpp"
@@ -8,62 +8,62 @@
 #include "worked_examples.hpp"
 
 #include <cstdio>
+#include <exception>
+#include <iostream>
+#include <nlohmann/json.hpp>
 #include <string>
-#include <string_view>
+#include <utility>
 
 namespace {
 
-std::string quoted(std::string_view text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (c == '\n') {
-            json += "\\n";
-        } else {
-            json += c;
-        }
-    }
-    return json + '"';
-}
-
-template <typename Strings> std::string texts(const Strings& values) {
-    std::string json = "[";
-    for (const std::string& value : values) {
-        json += (json.size() > 1 ? "," : "") + quoted(value);
-    }
-    return json + "]";
-}
+using nlohmann::json;
 
 // The type, its list entry, the rows of its given pair, and what the user types.
-std::string common(korvala::calc::ProblemType type, const korvala::test::Texts& typed) {
+json common(korvala::calc::ProblemType type, const korvala::test::Texts& typed) {
     const korvala::calc::GivenPair pair = korvala::calc::givenPairOf(type);
-    return "\"type\":" + std::to_string(static_cast<int>(type)) +
-           ",\"entry\":" + quoted(korvala::form::listEntryOf(type)) + ",\"given\":[" +
-           std::to_string(korvala::calc::indexOf(pair.first)) + "," +
-           std::to_string(korvala::calc::indexOf(pair.second)) + "],\"typed\":" + texts(typed);
+    return {{"type", static_cast<int>(type)},
+            {"entry", korvala::form::listEntryOf(type)},
+            {"given", {korvala::calc::indexOf(pair.first), korvala::calc::indexOf(pair.second)}},
+            {"typed", typed}};
+}
+
+json examples() {
+    namespace test = korvala::test;
+    json worked = json::array();
+    for (const test::WorkedExample& example : test::workedExamples()) {
+        json entry = common(example.type, example.typed);
+        entry["texts"] = example.texts;
+        entry["shown"] = example.shown;
+        entry["offered"] = test::offeredAfter(example);
+        entry["steps"] = example.steps;
+        worked.push_back(std::move(entry));
+    }
+    json errors = json::array();
+    for (const test::ErrorExample& example : test::errorExamples()) {
+        const int number = static_cast<int>(example.error);
+        json entry = common(example.type, example.typed);
+        entry["name"] = example.name;
+        entry["number"] = number;
+        entry["message"] = korvala::form::content::runTimeErrorMessage(example.error).text;
+        errors.push_back(std::move(entry));
+    }
+    json declines = json::array();
+    for (const test::DeclineExample& example : test::declineExamples()) {
+        json entry = common(example.type, example.typed);
+        entry["name"] = example.name;
+        declines.push_back(std::move(entry));
+    }
+    return {{"worked", worked}, {"errors", errors}, {"declines", declines}};
 }
 
 } // namespace
 
 int main() {
-    namespace test = korvala::test;
-    std::string json = "{\"worked\":[";
-    for (const test::WorkedExample& example : test::workedExamples()) {
-        json += (json.back() == '[' ? "{" : ",{") + common(example.type, example.typed) +
-                ",\"texts\":" + texts(example.texts) + ",\"shown\":" + texts(example.shown) +
-                ",\"offered\":" + texts(test::offeredAfter(example)) +
-                ",\"steps\":" + texts(example.steps) + "}";
+    try {
+        const std::string text = examples().dump() + "\n";
+        return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+    } catch (const std::exception& failure) {
+        std::cerr << "korvala_web_examples: " << failure.what() << "\n";
+        return 1;
     }
-    json += "],\"errors\":[";
-    for (const test::ErrorExample& example : test::errorExamples()) {
-        const int number = static_cast<int>(example.error);
-        json += (json.back() == '[' ? "{" : ",{") + common(example.type, example.typed) +
-                ",\"name\":" + quoted(example.name) + ",\"number\":" + std::to_string(number) +
-                ",\"message\":" +
-                quoted(korvala::form::content::runTimeErrorMessage(example.error).text) + "}";
-    }
-    json += "]}\n";
-    return std::fputs(json.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
 }
