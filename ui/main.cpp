@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(KORVALA_VERSION));
     // Matches the window to its launcher and its icon on the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVALA_DESKTOP_ID));
-    korvala::ui::installBulgarianToolkitTexts(application);
+    // Without the translation the toolkit's few texts stay English, which the window survives.
+    (void)korvala::ui::installBulgarianToolkitTexts(application);
 
     korvala::ui::KorvalaWindow window;
     korvala::ui::centreOnScreen(window);
