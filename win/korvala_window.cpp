@@ -108,8 +108,8 @@ KorvalaWindow::~KorvalaWindow() {
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
-    if (drawing_ != nullptr) {
-        DeleteObject(drawing_);
+    if (drawing_) {
+        DeleteObject(*drawing_);
     }
 }
 
@@ -181,7 +181,9 @@ HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
         return buttons_.at(row);
     case form::ControlKind::PictureBox:
         picture_ = createControl(kPictureBoxClass, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, id);
-        setPictureBoxBitmap(picture_, drawing_);
+        if (drawing_) {
+            setPictureBoxBitmap(picture_, *drawing_);
+        }
         return picture_;
     }
     return nullptr;

@@ -86,7 +86,7 @@ private:
 
     UINT dpi_;
     HFONT font_ = nullptr;
-    HBITMAP drawing_ = nullptr;
+    std::optional<HBITMAP> drawing_;
     HBRUSH windowBrush_;
     // Each control's fixed background, in the order of the control table; none where the
     // control keeps the system's colours.
