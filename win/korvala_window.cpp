@@ -190,7 +190,7 @@ HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
 }
 
 HWND KorvalaWindow::controlOf(const form::ControlName& name) const {
-    return controls_.at(form::positionOf(name));
+    return controls_.at(form::positionOf(name).value());
 }
 
 std::optional<std::size_t> KorvalaWindow::positionOf(HWND control) const {
