@@ -120,14 +120,13 @@ void PrintTo(const OptionsCase& c, std::ostream* os) {
 class CommandLine : public testing::TestWithParam<OptionsCase> {};
 
 TEST_P(CommandLine, SetsTheNumberSettings) {
-    Options options;
-    OptionsError error;
-    EXPECT_EQ(parseOptions(GetParam().arguments, options, error), GetParam().accepted)
-        << error.message;
-    if (GetParam().accepted) {
-        EXPECT_EQ(options.settings, GetParam().settings);
+    const auto parsed = parseOptions(GetParam().arguments);
+    ASSERT_EQ(parsed.has_value(), GetParam().accepted)
+        << (parsed ? std::string() : parsed.error().message);
+    if (parsed) {
+        EXPECT_EQ(parsed->settings, GetParam().settings);
     } else {
-        EXPECT_FALSE(error.message.empty());
+        EXPECT_FALSE(parsed.error().message.empty());
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include <commctrl.h>
 #include <string>
+#include <utility>
 
 namespace korvala::win {
 
@@ -70,9 +71,11 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 } // namespace
 
-KorvalaWindow::KorvalaWindow(HINSTANCE instance)
+KorvalaWindow::KorvalaWindow(HINSTANCE instance, runtime::FallbackWarning warnFirst)
     : instance_(instance), dpi_(kDefaultDpi), windowBrush_(brushOf(content::kWindowBackground)),
-      form_(*this, runtime::userNumberSettings) {
+      form_(*this, [warnFirst = std::move(warnFirst)] {
+          return runtime::settingsInUse(runtime::userNumberSettings(), warnFirst);
+      }) {
     for (std::size_t position = 0; position < form::kControlCount; ++position) {
         if (const auto& background = form::controlTable().at(position).background) {
             brushes_.at(position) = brushOf(*background);
