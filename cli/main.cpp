@@ -83,15 +83,11 @@ int main(int argc, char** argv) {
                          : runtime::settingsInUse(runtime::userNumberSettings(), warnOfFallback);
     cli::LineReader requests(readStandardInput, cli::kLongestRequestLine);
     const auto answer = [](std::string_view line) { return writeOut(std::string(line) + '\n'); };
-    switch (cli::answerRequests(requests, answer, settings)) {
-    case cli::LoopEnd::AllAnswered:
-        return kAllAnswered;
-    case cli::LoopEnd::SomeInvalid:
-        return kSomeInvalid;
-    case cli::LoopEnd::ReadFailed:
-        return streamFailure("cannot read the requests", errno);
-    case cli::LoopEnd::WriteFailed:
-        return streamFailure("cannot write the answers", errno);
+    const auto answered = cli::answerRequests(requests, answer, settings);
+    if (answered) {
+        return *answered == cli::Answered::All ? kAllAnswered : kSomeInvalid;
     }
-    return kStreamFailed;
+    return streamFailure(answered.error() == cli::StreamFailure::Read ? "cannot read the requests"
+                                                                      : "cannot write the answers",
+                         errno);
 }
