@@ -10,40 +10,47 @@ namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{64} * 1024;
 
+tl::expected<std::string, LineReader::NoLine> lineRead(std::string line, bool tooLong) {
+    if (tooLong) {
+        return tl::make_unexpected(LineReader::NoLine::TooLong);
+    }
+    return line;
+}
+
 } // namespace
 
 LineReader::LineReader(Source source, std::size_t longestLine)
     : source_(std::move(source)), longestLine_(longestLine), buffer_(kChunkSize) {}
 
-bool LineReader::refill() {
+tl::expected<void, LineReader::NoLine> LineReader::refill() {
     const std::optional<std::size_t> count = source_(buffer_);
     if (!count) {
-        finished_ = Result::ReadFailed;
-        return false;
+        return tl::make_unexpected(NoLine::ReadFailed);
     }
     begin_ = 0;
     end_ = std::min(*count, buffer_.size());
     if (end_ == 0) {
-        finished_ = Result::End;
-        return false;
+        return tl::make_unexpected(NoLine::End);
     }
-    return true;
+    return {};
 }
 
-LineReader::Result LineReader::next(std::string& line) {
-    line.clear();
+tl::expected<std::string, LineReader::NoLine> LineReader::next() {
     if (finished_) {
-        return *finished_;
+        return tl::make_unexpected(*finished_);
     }
+    std::string line;
     bool tooLong = false;
     bool anyByte = false;
     for (;;) {
-        if (begin_ == end_ && !refill()) {
-            if (*finished_ == Result::End && anyByte) {
-                return tooLong ? Result::TooLong : Result::Line;
+        if (begin_ == end_) {
+            if (const tl::expected<void, NoLine> refilled = refill(); !refilled) {
+                finished_ = refilled.error();
+                if (*finished_ == NoLine::End && anyByte) {
+                    return lineRead(std::move(line), tooLong);
+                }
+                return tl::make_unexpected(*finished_);
             }
-            line.clear();
-            return *finished_;
         }
         anyByte = true;
         const auto first = buffer_.begin() + static_cast<std::ptrdiff_t>(begin_);
@@ -61,7 +68,7 @@ LineReader::Result LineReader::next(std::string& line) {
         begin_ += length;
         if (newline != last) {
             ++begin_;
-            return tooLong ? Result::TooLong : Result::Line;
+            return lineRead(std::move(line), tooLong);
         }
     }
 }

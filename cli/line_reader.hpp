@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <tl/expected.hpp>
 #include <vector>
 
 namespace korvala::cli {
@@ -24,23 +25,24 @@ class LineReader {
 public:
     using Source = std::function<std::optional<std::size_t>(std::span<char> buffer)>;
 
-    enum class Result { Line, TooLong, End, ReadFailed };
+    // Why there is no next line.
+    enum class NoLine { TooLong, End, ReadFailed };
 
     LineReader(Source source, std::size_t longestLine);
 
-    // The next line into `line` (Line), or why there is none. After End or ReadFailed every
-    // call returns the same.
-    Result next(std::string& line);
+    // The next line, or why there is none. After End or ReadFailed every call gives the same.
+    tl::expected<std::string, NoLine> next();
 
 private:
-    bool refill();
+    // Fresh bytes in the buffer, or why there are none.
+    tl::expected<void, NoLine> refill();
 
     Source source_;
     std::size_t longestLine_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
-    std::optional<Result> finished_;
+    std::optional<NoLine> finished_;
 };
 
 // A source over text in memory that hands it out at most `piece` bytes at a time, as a pipe

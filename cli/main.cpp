@@ -31,6 +31,11 @@ int streamFailure(std::string_view what, int error) {
     return kStreamFailed;
 }
 
+// The regional settings' warning is the program's own line, not korvala-calc's complaint.
+void warnOfFallback(const korvala::runtime::UnusableSettings& unusable) {
+    (void)std::fputs(korvala::runtime::fallbackWarning(unusable).c_str(), stderr);
+}
+
 bool writeOut(std::string_view text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
            std::fflush(stdout) == 0;
@@ -61,12 +66,12 @@ std::optional<std::size_t> readStandardInput(std::span<char> buffer) {
 int main(int argc, char** argv) {
     using namespace korvala;
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    cli::Options options;
-    cli::OptionsError error;
-    if (!cli::parseOptions(arguments, options, error)) {
-        complain(error.message + "\n\n" + std::string(cli::usageText()));
+    const auto parsed = cli::parseOptions(arguments);
+    if (!parsed) {
+        complain(parsed.error().message + "\n\n" + std::string(cli::usageText()));
         return kUsageError;
     }
+    const cli::Options& options = *parsed;
     if (options.help || options.version) {
         const std::string text =
             options.help ? std::string(cli::usageText()) : "korvala-calc " KORVALA_VERSION "\n";
@@ -74,18 +79,15 @@ int main(int argc, char** argv) {
     }
     // Read once: the answers of one run all follow the same settings.
     const runtime::NumberSettings settings =
-        options.settings ? *options.settings : runtime::userNumberSettings();
+        options.settings ? *options.settings
+                         : runtime::settingsInUse(runtime::userNumberSettings(), warnOfFallback);
     cli::LineReader requests(readStandardInput, cli::kLongestRequestLine);
     const auto answer = [](std::string_view line) { return writeOut(std::string(line) + '\n'); };
-    switch (cli::answerRequests(requests, answer, settings)) {
-    case cli::LoopEnd::AllAnswered:
-        return kAllAnswered;
-    case cli::LoopEnd::SomeInvalid:
-        return kSomeInvalid;
-    case cli::LoopEnd::ReadFailed:
-        return streamFailure("cannot read the requests", errno);
-    case cli::LoopEnd::WriteFailed:
-        return streamFailure("cannot write the answers", errno);
+    const auto answered = cli::answerRequests(requests, answer, settings);
+    if (answered) {
+        return *answered == cli::Answered::All ? kAllAnswered : kSomeInvalid;
     }
-    return kStreamFailed;
+    return streamFailure(answered.error() == cli::StreamFailure::Read ? "cannot read the requests"
+                                                                      : "cannot write the answers",
+                         errno);
 }

@@ -1,5 +1,6 @@
 #include "cli/options.hpp"
 
+#include <utility>
 #include <vector>
 
 namespace korvala::cli {
@@ -20,6 +21,14 @@ Argument split(std::string_view argument) {
         return {argument.substr(0, equals), argument.substr(equals + 1)};
     }
     return {argument, std::nullopt};
+}
+
+tl::unexpected<OptionsError> refused(std::string message) {
+    return tl::make_unexpected(OptionsError{std::move(message)});
+}
+
+tl::unexpected<OptionsError> needsValue(const Argument& argument) {
+    return refused(std::string(argument.name) + " needs a value");
 }
 
 } // namespace
@@ -45,8 +54,8 @@ std::string_view usageText() {
            "settings that could be misread, 3 a failed read or write.\n";
 }
 
-bool parseOptions(std::span<const std::string_view> arguments, Options& options,
-                  OptionsError& error) {
+tl::expected<Options, OptionsError> parseOptions(std::span<const std::string_view> arguments) {
+    Options options;
     runtime::NumberSettings settings = runtime::posixNumberSettings();
     bool explicitSettings = false;
     bool explicitSizes = false;
@@ -59,7 +68,6 @@ bool parseOptions(std::span<const std::string_view> arguments, Options& options,
             if (i + 1 < arguments.size()) {
                 return arguments[++i];
             }
-            error.message = std::string(argument.name) + " needs a value";
             return std::nullopt;
         };
         if (argument.name == "--help" || argument.name == "-h") {
@@ -72,62 +80,60 @@ bool parseOptions(std::span<const std::string_view> arguments, Options& options,
         } else if (argument.name == "--decimal") {
             const auto symbol = value();
             if (!symbol) {
-                return false;
+                return needsValue(argument);
             }
             settings.decimalSymbol = *symbol;
             explicitSettings = true;
         } else if (argument.name == "--group") {
             const auto symbol = value();
             if (!symbol) {
-                return false;
+                return needsValue(argument);
             }
             if (symbol->empty()) {
-                error.message = "--group needs a symbol (--grouping none turns grouping off)";
-                return false;
+                return refused("--group needs a symbol (--grouping none turns grouping off)");
             }
             settings.groupSymbol = *symbol;
             explicitSettings = true;
         } else if (argument.name == "--grouping") {
             const auto sizes = value();
             if (!sizes) {
-                return false;
+                return needsValue(argument);
             }
-            if (!runtime::parseGroupSizes(*sizes, settings.groupSizes)) {
-                error.message = "--grouping takes sizes such as 3, 3;2 or none";
-                return false;
+            std::optional<std::vector<int>> parsed = runtime::parseGroupSizes(*sizes);
+            if (!parsed) {
+                return refused("--grouping takes sizes such as 3, 3;2 or none");
             }
+            settings.groupSizes = std::move(*parsed);
             explicitSettings = true;
             explicitSizes = true;
         } else if (argument.name == "--negative-form") {
             const auto form = value();
             if (!form) {
-                return false;
+                return needsValue(argument);
             }
             const auto negativeForm = form->size() == 1 && (*form)[0] >= '0' && (*form)[0] <= '9'
                                           ? runtime::negativeFormAt((*form)[0] - '0')
                                           : std::nullopt;
             if (!negativeForm) {
-                error.message = "--negative-form takes a number from 0 to 4";
-                return false;
+                return refused("--negative-form takes a number from 0 to 4");
             }
             settings.negativeForm = *negativeForm;
             explicitSettings = true;
         } else {
-            error.message = "unknown option " + std::string(arguments[i]);
-            return false;
+            return refused("unknown option " + std::string(arguments[i]));
         }
     }
     if (!explicitSizes && !settings.groupSymbol.empty()) {
         settings.groupSizes = {kCommonGroupSize};
     }
     if (explicitSettings) {
-        if (const std::string why = runtime::whyAmbiguous(settings); !why.empty()) {
-            error.message = "numbers could be misread: " + why;
-            return false;
+        auto checked = runtime::unambiguous(std::move(settings));
+        if (!checked) {
+            return refused("numbers could be misread: " + checked.error().why);
         }
-        options.settings = settings;
+        options.settings = std::move(*checked);
     }
-    return true;
+    return options;
 }
 
 } // namespace korvala::cli

@@ -1,6 +1,6 @@
 // Command-line options of korvala-calc. Any option that sets a part of the number settings
 // makes the settings explicit: they start from the POSIX ones and take what the options say, and
-// settings that could be misread (see whyAmbiguous()) are refused. Without such options the
+// settings that could be misread (see unambiguous()) are refused. Without such options the
 // user's regional settings apply.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <tl/expected.hpp>
 
 namespace korvala::cli {
 
@@ -23,9 +24,9 @@ struct OptionsError {
     std::string message;
 };
 
-// Reads the arguments after the program name. Returns false and fills `error` on a bad one.
-[[nodiscard]] bool parseOptions(std::span<const std::string_view> arguments, Options& options,
-                                OptionsError& error);
+// Reads the arguments after the program name; the first bad one is the error.
+[[nodiscard]] tl::expected<Options, OptionsError>
+parseOptions(std::span<const std::string_view> arguments);
 
 [[nodiscard]] std::string_view usageText();
 

@@ -22,6 +22,10 @@ bool isKnownMember(const std::string& key) {
     return key == "type" || key == "texts" || key == "checks";
 }
 
+tl::unexpected<InvalidRequest> invalid(const char* message) {
+    return tl::make_unexpected(InvalidRequest{message});
+}
+
 bool isFiveArray(const json& object, const char* key) {
     const auto it = object.find(key);
     return it != object.end() && it->is_array() && it->size() == kCount;
@@ -39,9 +43,9 @@ calc::CalculationInput Request::input() const {
     return input;
 }
 
-std::variant<Request, InvalidRequest> parseRequest(std::string_view line) {
+tl::expected<Request, InvalidRequest> parseRequest(std::string_view line) {
     if (line.find('\0') != std::string_view::npos) {
-        return InvalidRequest{kNulByte};
+        return invalid(kNulByte);
     }
     // The parser keeps the last of two equal keys; a request that says two things is refused.
     std::set<std::string> keys;
@@ -55,48 +59,48 @@ std::variant<Request, InvalidRequest> parseRequest(std::string_view line) {
     };
     const json object = json::parse(line, noteKey, false);
     if (object.is_discarded()) {
-        return InvalidRequest{"not valid JSON"};
+        return invalid("not valid JSON");
     }
     if (!object.is_object()) {
-        return InvalidRequest{"a request is a JSON object"};
+        return invalid("a request is a JSON object");
     }
     if (repeated) {
-        return InvalidRequest{kTwice};
+        return invalid(kTwice);
     }
     for (const auto& member : object.items()) {
         if (!isKnownMember(member.key())) {
-            return InvalidRequest{kForeignMember};
+            return invalid(kForeignMember);
         }
     }
     Request request;
     const auto type = object.find("type");
     if (type == object.end() || !type->is_number_integer()) {
-        return InvalidRequest{kBadType};
+        return invalid(kBadType);
     }
     // An unsigned beyond the range of long long wraps to a negative number: still rejected.
     const auto problemType = calc::problemTypeAt(type->get<long long>());
     if (!problemType) {
-        return InvalidRequest{kBadType};
+        return invalid(kBadType);
     }
     request.type = *problemType;
     if (!isFiveArray(object, "texts")) {
-        return InvalidRequest{kBadTexts};
+        return invalid(kBadTexts);
     }
     if (!isFiveArray(object, "checks")) {
-        return InvalidRequest{kBadChecks};
+        return invalid(kBadChecks);
     }
     for (std::size_t i = 0; i < kCount; ++i) {
         const json& text = object["texts"][i];
         if (!text.is_string()) {
-            return InvalidRequest{kBadTexts};
+            return invalid(kBadTexts);
         }
         request.texts[i] = text.get<std::string>();
         if (request.texts[i].find('\0') != std::string::npos) {
-            return InvalidRequest{kNulByte};
+            return invalid(kNulByte);
         }
         const json& check = object["checks"][i];
         if (!check.is_number_integer() || (check != 0 && check != 1)) {
-            return InvalidRequest{kBadChecks};
+            return invalid(kBadChecks);
         }
         request.checks[i] = check == 1;
     }

@@ -9,7 +9,7 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <variant>
+#include <tl/expected.hpp>
 
 namespace korvala::cli {
 
@@ -26,6 +26,6 @@ struct InvalidRequest {
     std::string message;
 };
 
-[[nodiscard]] std::variant<Request, InvalidRequest> parseRequest(std::string_view line);
+[[nodiscard]] tl::expected<Request, InvalidRequest> parseRequest(std::string_view line);
 
 } // namespace korvala::cli

@@ -15,38 +15,36 @@ bool isBlankLine(std::string_view line) {
 
 } // namespace
 
-LoopEnd answerRequests(LineReader& requests, const AnswerSink& answer,
-                       const runtime::NumberSettings& settings) {
+tl::expected<Answered, StreamFailure> answerRequests(LineReader& requests, const AnswerSink& answer,
+                                                     const runtime::NumberSettings& settings) {
     bool anyInvalid = false;
-    std::string line;
     for (std::size_t lineNumber = 1;; ++lineNumber) {
-        const LineReader::Result read = requests.next(line);
-        if (read == LineReader::Result::End) {
-            return anyInvalid ? LoopEnd::SomeInvalid : LoopEnd::AllAnswered;
+        tl::expected<std::string, LineReader::NoLine> line = requests.next();
+        if (!line && line.error() == LineReader::NoLine::End) {
+            return anyInvalid ? Answered::SomeInvalid : Answered::All;
         }
-        if (read == LineReader::Result::ReadFailed) {
-            return LoopEnd::ReadFailed;
+        if (!line && line.error() == LineReader::NoLine::ReadFailed) {
+            return tl::make_unexpected(StreamFailure::Read);
         }
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+        if (line && !line->empty() && line->back() == '\r') {
+            line->pop_back();
         }
-        if (read == LineReader::Result::Line && isBlankLine(line)) {
+        if (line && isBlankLine(*line)) {
             continue;
         }
-        const auto request = read == LineReader::Result::TooLong
-                                 ? std::variant<Request, InvalidRequest>(
-                                       InvalidRequest{"a request is longer than 1 MiB"})
-                                 : parseRequest(line);
+        const auto request =
+            line ? parseRequest(*line)
+                 : tl::make_unexpected(InvalidRequest{"a request is longer than 1 MiB"});
         std::string reply;
-        if (const auto* invalid = std::get_if<InvalidRequest>(&request)) {
+        if (!request) {
             anyInvalid = true;
-            reply = invalidLine(lineNumber, invalid->message);
+            reply = invalidLine(lineNumber, request.error().message);
         } else {
-            const auto outcome = calc::calculate(std::get<Request>(request).input(), settings);
+            const auto outcome = calc::calculate(request->input(), settings);
             reply = outcomeLine(outcome, settings);
         }
         if (!answer(reply)) {
-            return LoopEnd::WriteFailed;
+            return tl::make_unexpected(StreamFailure::Write);
         }
     }
 }

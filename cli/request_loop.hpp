@@ -10,15 +10,20 @@
 
 #include <functional>
 #include <string_view>
+#include <tl/expected.hpp>
 
 namespace korvala::cli {
 
-enum class LoopEnd { AllAnswered, SomeInvalid, ReadFailed, WriteFailed };
+// The input read to its end, every line answered: whether some were answered as invalid.
+enum class Answered { All, SomeInvalid };
+// The stream that failed and stopped the loop.
+enum class StreamFailure { Read, Write };
 
 // Writes one answer line (without its line end); false when the write failed.
 using AnswerSink = std::function<bool(std::string_view answer)>;
 
-[[nodiscard]] LoopEnd answerRequests(LineReader& requests, const AnswerSink& answer,
-                                     const runtime::NumberSettings& settings);
+[[nodiscard]] tl::expected<Answered, StreamFailure>
+answerRequests(LineReader& requests, const AnswerSink& answer,
+               const runtime::NumberSettings& settings);
 
 } // namespace korvala::cli

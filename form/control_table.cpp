@@ -4,8 +4,6 @@
 #include "calc/quantity.hpp"
 #include "form/words.hpp"
 
-#include <stdexcept>
-
 namespace korvala::form {
 
 namespace {
@@ -135,18 +133,14 @@ const std::array<ControlDesign, kControlCount>& controlTable() {
     return table;
 }
 
-std::size_t positionOf(const ControlName& control) {
+std::optional<std::size_t> positionOf(const ControlName& control) {
     const auto& table = controlTable();
     for (std::size_t position = 0; position < table.size(); ++position) {
         if (table.at(position).name == control) {
             return position;
         }
     }
-    throw std::out_of_range("the window has no control " + objectNameOf(control));
-}
-
-const ControlDesign& designOf(const ControlName& control) {
-    return controlTable().at(positionOf(control));
+    return std::nullopt;
 }
 
 std::vector<std::string_view> listEntries() {

@@ -67,10 +67,8 @@ inline constexpr std::size_t kControlCount = 18;
 
 [[nodiscard]] const std::array<ControlDesign, kControlCount>& controlTable();
 
-// The control's position in the table, and its row there; both throw std::out_of_range for a
-// control the window lacks.
-[[nodiscard]] std::size_t positionOf(const ControlName& control);
-[[nodiscard]] const ControlDesign& designOf(const ControlName& control);
+// The control's position in the table; nothing for a control the window lacks.
+[[nodiscard]] std::optional<std::size_t> positionOf(const ControlName& control);
 
 // The list's nine entries, in the order of the problem types.
 [[nodiscard]] std::vector<std::string_view> listEntries();

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     (void)runtime::fitToWidth(value, width, settings);
     // A number shown in a value box, written again and read again, stays the same number: a
     // second press of the calculate button changes nothing.
-    if (value >= 0.0 && runtime::whyAmbiguous(settings).empty()) {
+    if (value >= 0.0 && runtime::unambiguous(settings)) {
         const double reread =
             runtime::parseLeadingNumber(form::shownText(value, settings), settings);
         const std::string shownAgain = form::shownText(reread, settings);

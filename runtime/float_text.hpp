@@ -8,15 +8,16 @@
 //   "0x"), as chars_format::hex does. Any bytes are accepted.
 // - Their failures are from_chars' own: NoNumber when no such prefix exists (length 0);
 //   OutOfRange when the number lies beyond the largest double or is not zero yet rounds to
-//   zero (a subnormal result is no failure). The value is 0 unless the status is Ok; length
-//   is the prefix's length in both Ok and OutOfRange.
+//   zero (a subnormal result is no failure). Length is the prefix's length in both a number
+//   read and OutOfRange.
 // - writeFixed() writes value with `decimals` digits after a '.', writeScientific() as one
 //   digit, then '.' and `decimals` digits (no point for 0 decimals), 'e', the exponent's sign
 //   and at least two digits: exactly as std::to_chars with chars_format::fixed or scientific
 //   and that precision writes them, rounded to nearest from the exact binary value, ties to
 //   even, a '-' for every value with the sign bit (-0.0 too). Non-finite values give "inf",
-//   "-inf", "nan" and "-nan". decimals is 0 to kMostDecimals. The only failure is a buffer too
-//   small for the whole text (fits false, length 0, the buffer's contents unspecified);
+//   "-inf", "nan" and "-nan". decimals is 0 to kMostDecimals. They give the text's length; the
+//   only failure is a buffer too small for the whole text (nothing, the buffer's contents
+//   unspecified);
 //   a fixed text is at most kLongestFixed(decimals) bytes, a scientific one kLongestScientific.
 // No locale, no global state, no allocation beyond the text's length; safe on any thread.
 //
@@ -27,25 +28,32 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <tl/expected.hpp>
 
 namespace korvala::runtime::float_text {
 
-enum class ReadStatus { Ok, NoNumber, OutOfRange };
-
-struct ReadResult {
+struct Number {
     double value = 0.0;
     std::size_t length = 0; // bytes of the number read
-    ReadStatus status = ReadStatus::NoNumber;
 
-    friend bool operator==(const ReadResult&, const ReadResult&) = default;
+    friend bool operator==(const Number&, const Number&) = default;
 };
 
-struct WriteResult {
-    std::size_t length = 0; // bytes written, no terminating NUL
-    bool fits = false;
+enum class ReadError { NoNumber, OutOfRange };
+
+struct ReadFailure {
+    ReadError reason = ReadError::NoNumber;
+    std::size_t length = 0; // bytes of the number out of range
+
+    friend bool operator==(const ReadFailure&, const ReadFailure&) = default;
 };
+
+using ReadResult = tl::expected<Number, ReadFailure>;
+// Bytes written, no terminating NUL; nothing where the buffer is too small.
+using WriteResult = std::optional<std::size_t>;
 
 inline constexpr int kMostDecimals = 100;
 // Sign, 309 integer digits, the point and the decimals.

@@ -85,7 +85,7 @@ private:
 // prefix (such as "0x") and the number, after its sign, for strtod.
 ReadResult convert(std::string_view text, const Syntax& syntax, std::string_view prefix) {
     if (syntax.length == 0) {
-        return {};
+        return tl::make_unexpected(ReadFailure{});
     }
     const bool negative = text.starts_with('-');
     std::string number;
@@ -103,17 +103,17 @@ ReadResult convert(std::string_view text, const Syntax& syntax, std::string_view
     // from_chars' failures, told by the result alone: errno differs between C libraries (glibc
     // sets ERANGE for inexact subnormals, which from_chars reads without complaint).
     if (std::isinf(value) || (value == 0.0 && syntax.nonZeroDigit)) {
-        return {0.0, syntax.length, ReadStatus::OutOfRange};
+        return tl::make_unexpected(ReadFailure{ReadError::OutOfRange, syntax.length});
     }
-    return {value, syntax.length, ReadStatus::Ok};
+    return Number{value, syntax.length};
 }
 
 WriteResult copyOut(std::string_view text, std::span<char> out) {
     if (text.size() > out.size()) {
-        return {};
+        return std::nullopt;
     }
     std::copy(text.begin(), text.end(), out.begin());
-    return {text.size(), true};
+    return text.size();
 }
 
 WriteResult write(const char* format, double value, int decimals, std::span<char> out) {
@@ -128,7 +128,7 @@ WriteResult write(const char* format, double value, int decimals, std::span<char
         written = std::snprintf(buffer.data(), buffer.size(), format, decimals, value);
     }
     if (written < 0 || static_cast<std::size_t>(written) >= buffer.size()) {
-        return {};
+        return std::nullopt;
     }
     return copyOut({buffer.data(), static_cast<std::size_t>(written)}, out);
 }

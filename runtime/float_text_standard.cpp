@@ -19,26 +19,26 @@ bool namesNonFinite(std::string_view text) {
 
 ReadResult read(std::string_view text, std::chars_format format) {
     if (namesNonFinite(text)) {
-        return {};
+        return tl::make_unexpected(ReadFailure{});
     }
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value, format);
     const auto length = static_cast<std::size_t>(result.ptr - text.data());
     if (result.ec == std::errc::invalid_argument) {
-        return {};
+        return tl::make_unexpected(ReadFailure{});
     }
     if (result.ec == std::errc::result_out_of_range) {
-        return {0.0, length, ReadStatus::OutOfRange};
+        return tl::make_unexpected(ReadFailure{ReadError::OutOfRange, length});
     }
-    return {value, length, ReadStatus::Ok};
+    return Number{value, length};
 }
 
 WriteResult write(double value, std::chars_format format, int decimals, std::span<char> out) {
     const auto result = std::to_chars(out.data(), out.data() + out.size(), value, format, decimals);
     if (result.ec != std::errc{}) {
-        return {};
+        return std::nullopt;
     }
-    return {static_cast<std::size_t>(result.ptr - out.data()), true};
+    return static_cast<std::size_t>(result.ptr - out.data());
 }
 
 } // namespace
@@ -51,7 +51,8 @@ ReadResult readHex(std::string_view text) {
     ReadResult result = read(text, std::chars_format::hex);
     // libstdc++ 12 reads "1p+-5" as 2^-5, a sign after the sign; the contract ends the number
     // before the p, as at any other exponent without digits.
-    const std::size_t exponent = text.substr(0, result.length).find_first_of("pP");
+    const std::size_t length = result ? result->length : result.error().length;
+    const std::size_t exponent = text.substr(0, length).find_first_of("pP");
     if (exponent != std::string_view::npos && text.substr(exponent + 1).starts_with("+-")) {
         result = read(text.substr(0, exponent), std::chars_format::hex);
     }

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,17 +40,16 @@ void readPosixGrouping(std::string_view grouping, NumberSettings& settings) {
 // Windows writes "3;0" for groups of three all the way, "3" for one group of three only, and
 // "3;2;0" or "3;2" likewise: a final 0 makes the last size repeat.
 void readWindowsGrouping(const std::string& grouping, NumberSettings& settings) {
-    std::vector<int> sizes;
-    if (parseGroupSizes(grouping, sizes)) {
-        settings.lastGroupRepeats = sizes.empty() || grouping.ends_with(";0");
-        settings.groupSizes = std::move(sizes);
+    if (std::optional<std::vector<int>> sizes = parseGroupSizes(grouping)) {
+        settings.lastGroupRepeats = sizes->empty() || grouping.ends_with(";0");
+        settings.groupSizes = std::move(*sizes);
     }
 }
 
-// A single digit, as Windows writes its numeric settings; -1 for anything else.
-int digitValue(std::u16string_view text) {
+// A single digit, as Windows writes its numeric settings.
+std::optional<int> digitValue(std::u16string_view text) {
     if (text.size() != 1 || text[0] < u'0' || text[0] > u'9') {
-        return -1;
+        return std::nullopt;
     }
     return text[0] - u'0';
 }
@@ -77,28 +76,35 @@ NumberSettings settingsFromWindows(const WindowsNumberValues& values) {
     }
     settings.groupSymbol = utf8::fromUtf16(values.thousand);
     readWindowsGrouping(utf8::fromUtf16(values.grouping), settings);
-    if (const int leadingZero = digitValue(values.leadingZero); leadingZero >= 0) {
-        settings.leadingZero = leadingZero != 0;
+    if (const std::optional<int> leadingZero = digitValue(values.leadingZero)) {
+        settings.leadingZero = *leadingZero != 0;
     }
-    if (const auto form = negativeFormAt(digitValue(values.negativeNumber))) {
-        settings.negativeForm = *form;
+    if (const std::optional<int> negative = digitValue(values.negativeNumber)) {
+        settings.negativeForm = negativeFormAt(*negative).value_or(settings.negativeForm);
     }
     return settings;
 }
 
-NumberSettings usableSystemSettings(const NumberSettings& read) {
-    const std::string why = whyAmbiguous(read);
-    if (why.empty()) {
-        return read;
+SystemSettings usableSystemSettings(const NumberSettings& read) {
+    return unambiguous(read).map_error([&read](Ambiguity ambiguity) {
+        return UnusableSettings{std::move(ambiguity), unambiguousOrFallback(read)};
+    });
+}
+
+NumberSettings settingsInUse(const SystemSettings& read, const FallbackWarning& warnFirst) {
+    if (read) {
+        return *read;
     }
-    static std::atomic<bool> reported{false};
-    if (!reported.exchange(true)) {
-        (void)std::fprintf(stderr, // NOLINT(cppcoreguidelines-pro-type-vararg)
-                           "korvala: the regional number settings cannot be used (%s); numbers are "
-                           "written with a decimal period and no grouping\n",
-                           why.c_str());
+    static std::atomic<bool> warned{false};
+    if (!warned.exchange(true)) {
+        warnFirst(read.error());
     }
-    return unambiguousOrFallback(read);
+    return read.error().fallback;
+}
+
+std::string fallbackWarning(const UnusableSettings& unusable) {
+    return "korvala: the regional number settings cannot be used (" + unusable.ambiguity.why +
+           "); numbers are written with a decimal period and no grouping\n";
 }
 
 } // namespace korvala::runtime

@@ -4,11 +4,14 @@
 // bytes of nl_langinfo_l(), Windows as the strings of GetLocaleInfoEx(). These functions only
 // translate those values, so every platform's translation is tested everywhere; reading them
 // from the system is regional_settings.hpp's part. Any values are accepted: what cannot be
-// understood keeps the POSIX setting. The result may still be ambiguous (see whyAmbiguous()).
+// understood keeps the POSIX setting. The result may still be ambiguous (see unambiguous()):
+// usableSystemSettings() then gives the fallback and why, and the program tells the user.
 #pragma once
 
 #include "runtime/number_settings.hpp"
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace korvala::runtime {
@@ -33,8 +36,28 @@ struct WindowsNumberValues {
 
 [[nodiscard]] NumberSettings settingsFromWindows(const WindowsNumberValues& values);
 
-// The settings read from the system when they are unambiguous, otherwise the fallback of
-// unambiguousOrFallback(); the first fallback of the process is reported on standard error.
-[[nodiscard]] NumberSettings usableSystemSettings(const NumberSettings& read);
+// Settings read from the system that cannot be used: why, and what is used instead.
+struct UnusableSettings {
+    Ambiguity ambiguity;
+    NumberSettings fallback; // unambiguousOrFallback() of the settings read
+};
+
+using SystemSettings = tl::expected<NumberSettings, UnusableSettings>;
+
+// The settings read from the system when they are unambiguous, otherwise why not and the
+// fallback.
+[[nodiscard]] SystemSettings usableSystemSettings(const NumberSettings& read);
+
+// The program's own way of telling the user that the settings cannot be used.
+using FallbackWarning = std::function<void(const UnusableSettings&)>;
+
+// The settings a program works with: the read ones, or the fallback of ones that cannot be
+// used. The first time in the process that they cannot be, `warnFirst` is handed why, for the
+// program to tell the user (fallbackWarning() is the line korvala's programs print).
+[[nodiscard]] NumberSettings settingsInUse(const SystemSettings& read,
+                                           const FallbackWarning& warnFirst);
+
+// "korvala: the regional number settings cannot be used (why); ...", with its line end.
+[[nodiscard]] std::string fallbackWarning(const UnusableSettings& unusable);
 
 } // namespace korvala::runtime

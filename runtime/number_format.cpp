@@ -144,7 +144,7 @@ std::string_view fixedDigits(double value, std::array<char, kFixedBufferSize>& b
         return {begin, static_cast<std::size_t>(writeExactFixed(begin, end, value) - begin)};
     }
 #endif
-    return {begin, float_text::writeFixed(value, kDecimals, buffer).length};
+    return {begin, float_text::writeFixed(value, kDecimals, buffer).value_or(0)};
 }
 
 Layout layoutSevenDecimals(double value, const NumberSettings& settings) {
@@ -185,16 +185,17 @@ Layout layoutSevenDecimals(double value, const NumberSettings& settings) {
 std::string_view scientificDigits(double value, int decimals,
                                   std::array<char, kScientificBufferSize>& buffer) {
     char* const begin = buffer.data();
-    const std::string_view rounded(begin,
-                                   float_text::writeScientific(value, decimals, buffer).length);
-    if (std::abs(value) < kNearTheTop ||
-        float_text::readDecimal(rounded).status != float_text::ReadStatus::OutOfRange) {
+    const std::string_view rounded(
+        begin, float_text::writeScientific(value, decimals, buffer).value_or(0));
+    const float_text::ReadResult readBack = float_text::readDecimal(rounded);
+    if (std::abs(value) < kNearTheTop || readBack ||
+        readBack.error().reason != float_text::ReadError::OutOfRange) {
         return rounded;
     }
     // Seventeen significant digits read back as value itself; cutting them reads back smaller.
     const std::string_view digits(
         begin, float_text::writeScientific(value, static_cast<int>(kMostScientificDecimals), buffer)
-                   .length);
+                   .value_or(0));
     const std::size_t e = digits.find('e');
     const std::size_t mantissaEnd = digits.find('.') + 1 + static_cast<std::size_t>(decimals);
     const std::size_t keep = decimals == 0 ? digits.find('.') : mantissaEnd;

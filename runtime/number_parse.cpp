@@ -59,10 +59,10 @@ double wholeFromHexDigits(std::string_view hexDigits) {
         return 0.0;
     }
     const float_text::ReadResult result = float_text::readHex(hexDigits);
-    if (result.status == float_text::ReadStatus::OutOfRange) {
+    if (!result && result.error().reason == float_text::ReadError::OutOfRange) {
         throw RunTimeError(ErrorNumber::Overflow);
     }
-    return result.value;
+    return result ? result->value : 0.0;
 }
 
 // Octal digits become hexadecimal ones bit for bit, so the hexadecimal reading rounds them.
@@ -242,13 +242,13 @@ private:
         const std::string_view number =
             asWritten_ ? text_.substr(numberBegin_, pos_ - numberBegin_) : std::string_view(built);
         const float_text::ReadResult result = float_text::readDecimal(number);
-        if (result.status == float_text::ReadStatus::OutOfRange) {
+        if (!result && result.error().reason == float_text::ReadError::OutOfRange) {
             if (decimalMagnitude() > 0) {
                 throw RunTimeError(ErrorNumber::Overflow);
             }
             return negative_ ? -0.0 : 0.0;
         }
-        return result.value;
+        return result ? result->value : 0.0;
     }
 
     // Roughly the power of ten of the number: enough to tell an overflow, above 1e308, from an

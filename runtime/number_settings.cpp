@@ -4,6 +4,7 @@
 #include "runtime/utf8.hpp"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace korvala::runtime {
@@ -27,9 +28,9 @@ bool readsAsNumber(char c) {
     return characters::isDigit(c) || c == '+' || c == '-' || c == 'E' || c == 'e' || c == '&';
 }
 
-// The reason a symbol could be misread, or null. Symbols that are not valid UTF-8 or hold
+// The reason a symbol could be misread, if it could. Symbols that are not valid UTF-8 or hold
 // control characters are not quoted in it.
-const char* symbolFault(std::string_view symbol, bool blankAlone) {
+std::optional<std::string_view> symbolFault(std::string_view symbol, bool blankAlone) {
     if (symbol.empty()) {
         return "is empty";
     }
@@ -51,88 +52,84 @@ const char* symbolFault(std::string_view symbol, bool blankAlone) {
     if (!(blankAlone && symbol == " ") && symbol.find(' ') != std::string_view::npos) {
         return "holds a blank";
     }
-    return nullptr;
+    return std::nullopt;
 }
 
-std::string whySymbolAmbiguous(std::string_view role, std::string_view symbol, bool blankAlone) {
-    const char* fault = symbolFault(symbol, blankAlone);
-    if (fault == nullptr) {
-        return {};
+std::optional<std::string> whySymbolAmbiguous(std::string_view role, std::string_view symbol,
+                                              bool blankAlone) {
+    const std::optional<std::string_view> fault = symbolFault(symbol, blankAlone);
+    if (!fault) {
+        return std::nullopt;
     }
     std::string why(role);
     if (utf8::isValid(symbol) && !std::any_of(symbol.begin(), symbol.end(), isControl) &&
         !symbol.empty()) {
         why.append(" \"").append(symbol).append("\"");
     }
-    why.append(" ").append(fault);
+    why.append(" ").append(*fault);
     return why;
 }
 
 } // namespace
 
-bool parseGroupSizes(std::string_view text, std::vector<int>& sizes) {
+std::optional<std::vector<int>> parseGroupSizes(std::string_view text) {
     if (text.empty() || text == "none") {
-        sizes.clear();
-        return true;
+        return std::vector<int>{};
     }
-    std::vector<int> parsed;
+    std::vector<int> sizes;
     std::size_t pos = 0;
     while (pos <= text.size()) {
         const std::size_t end = std::min(text.find(';', pos), text.size());
         const std::string_view field = text.substr(pos, end - pos);
         if (field.size() != 1 || field[0] < '0' || field[0] > '0' + kLargestGroup) {
-            return false;
+            return std::nullopt;
         }
-        parsed.push_back(field[0] - '0');
+        sizes.push_back(field[0] - '0');
         pos = end + 1;
     }
-    if (!parsed.empty() && parsed.back() == 0) {
-        parsed.pop_back();
+    if (!sizes.empty() && sizes.back() == 0) {
+        sizes.pop_back();
     }
-    for (const int size : parsed) {
-        if (size == 0) {
-            return false;
-        }
+    if (std::find(sizes.begin(), sizes.end(), 0) != sizes.end()) {
+        return std::nullopt;
     }
-    sizes = std::move(parsed);
-    return true;
+    return sizes;
 }
 
-std::string whyAmbiguous(const NumberSettings& settings) {
-    if (std::string why = whySymbolAmbiguous("the decimal symbol", settings.decimalSymbol, false);
-        !why.empty()) {
-        return why;
+tl::expected<NumberSettings, Ambiguity> unambiguous(NumberSettings settings) {
+    if (auto why = whySymbolAmbiguous("the decimal symbol", settings.decimalSymbol, false)) {
+        return tl::make_unexpected(Ambiguity{std::move(*why)});
     }
     if (!negativeFormAt(static_cast<int>(settings.negativeForm))) {
-        return "the negative form is not one of 0 to 4";
+        return tl::make_unexpected(Ambiguity{"the negative form is not one of 0 to 4"});
     }
     if (settings.groupSymbol.empty()) {
-        return {};
+        return settings;
     }
-    if (std::string why = whySymbolAmbiguous("the grouping symbol", settings.groupSymbol, true);
-        !why.empty()) {
-        return why;
+    if (auto why = whySymbolAmbiguous("the grouping symbol", settings.groupSymbol, true)) {
+        return tl::make_unexpected(Ambiguity{std::move(*why)});
     }
     const std::string_view decimal = settings.decimalSymbol;
     const std::string_view group = settings.groupSymbol;
     if (decimal.starts_with(group) || group.starts_with(decimal)) {
-        return "the decimal and grouping symbols cannot be told apart";
+        return tl::make_unexpected(
+            Ambiguity{"the decimal and grouping symbols cannot be told apart"});
     }
     if (std::any_of(settings.groupSizes.begin(), settings.groupSizes.end(),
                     [](int size) { return size < 1 || size > kLargestGroup; })) {
-        return "a group size is not one of 1 to 9";
+        return tl::make_unexpected(Ambiguity{"a group size is not one of 1 to 9"});
     }
-    return {};
+    return settings;
 }
 
 NumberSettings unambiguousOrFallback(NumberSettings settings) {
-    if (whyAmbiguous(settings).empty()) {
+    if (unambiguous(settings)) {
         return settings;
     }
     NumberSettings fallback = posixNumberSettings();
     fallback.leadingZero = settings.leadingZero;
     fallback.negativeForm = settings.negativeForm;
-    if (!whyAmbiguous(fallback).empty()) {
+    if (!unambiguous(fallback)) {
         fallback.negativeForm = NegativeForm::LeadingMinus;
     }
     return fallback;

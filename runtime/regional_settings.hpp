@@ -7,14 +7,15 @@
 // from the browser's language (navigator.language, else Intl's default locale; under Node.js
 // the same, and globalThis.korvalaTestLanguage overrides both for the tests) as
 // Intl.NumberFormat writes numbers in it, translated as Windows values. A locale that cannot be
-// loaded (or a language tag Intl refuses) gives the POSIX settings; settings that could be misread
-// give the decimal period and no grouping (see usableSystemSettings()). Never fails.
+// loaded (or a language tag Intl refuses) gives the POSIX settings. Settings that could be
+// misread are a failure, which carries why and their fallback, the decimal period and no
+// grouping (see usableSystemSettings()).
 #pragma once
 
-#include "runtime/number_settings.hpp"
+#include "runtime/locale_values.hpp"
 
 namespace korvala::runtime {
 
-[[nodiscard]] NumberSettings userNumberSettings();
+[[nodiscard]] SystemSettings userNumberSettings();
 
 } // namespace korvala::runtime

@@ -22,7 +22,7 @@ const char* numericLocaleName() {
 
 } // namespace
 
-NumberSettings userNumberSettings() {
+SystemSettings userNumberSettings() {
     // The character type is loaded from the same locale as the numbers, so that the code set
     // is the numeric locale's own, whatever LC_CTYPE says.
     locale_t locale = newlocale(LC_NUMERIC_MASK | LC_CTYPE_MASK, numericLocaleName(), locale_t{});

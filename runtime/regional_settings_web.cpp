@@ -7,13 +7,14 @@
 
 #include <array>
 #include <emscripten.h>
+#include <optional>
 #include <string_view>
 
 namespace {
 
 // The browser's number settings as Windows would give them (js/number_settings.js), copied as
 // UTF-16 into out; the number of code units, or -1 where the language has none or they do not
-// fit.
+// fit (a script hands back only numbers; browserNumberValues() is the C++ face of it).
 // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg)
 EM_JS(int, korvalaBrowserNumberValues, (char16_t* out, int capacity), {
     var text = korvalaNumberSettings.windowsNumberValues();
@@ -30,17 +31,26 @@ constexpr int kCapacity = 128;
 constexpr std::size_t kValueCount = 5;
 constexpr char16_t kEndOfValue = u'\x1f';
 
+// The values in the buffer, or nothing where the language has none or they do not fit.
+std::optional<std::u16string_view> browserNumberValues(std::array<char16_t, kCapacity>& buffer) {
+    const int length = korvalaBrowserNumberValues(buffer.data(), kCapacity);
+    if (length < 0) {
+        return std::nullopt;
+    }
+    return std::u16string_view(buffer.data(), static_cast<std::size_t>(length));
+}
+
 } // namespace
 
 namespace korvala::runtime {
 
-NumberSettings userNumberSettings() {
+SystemSettings userNumberSettings() {
     std::array<char16_t, kCapacity> buffer{};
-    const int length = korvalaBrowserNumberValues(buffer.data(), kCapacity);
-    if (length < 0) {
+    const std::optional<std::u16string_view> read = browserNumberValues(buffer);
+    if (!read) {
         return posixNumberSettings();
     }
-    std::u16string_view rest(buffer.data(), static_cast<std::size_t>(length));
+    std::u16string_view rest = *read;
     std::array<std::u16string_view, kValueCount> values{};
     for (std::u16string_view& value : values) {
         const std::size_t end = rest.find(kEndOfValue);

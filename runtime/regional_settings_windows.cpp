@@ -26,7 +26,7 @@ std::u16string localeString(LCTYPE type) {
 
 } // namespace
 
-NumberSettings userNumberSettings() {
+SystemSettings userNumberSettings() {
     const std::u16string decimal = localeString(LOCALE_SDECIMAL);
     const std::u16string thousand = localeString(LOCALE_STHOUSAND);
     const std::u16string grouping = localeString(LOCALE_SGROUPING);

@@ -32,12 +32,11 @@ class RequestLine : public testing::TestWithParam<RequestCase> {};
 TEST_P(RequestLine, IsReadOrRejectedWithAReason) {
     const auto parsed = parseRequest(GetParam().line);
     if (std::string(GetParam().error).empty()) {
-        EXPECT_TRUE(std::holds_alternative<Request>(parsed));
+        EXPECT_TRUE(parsed.has_value());
     } else {
-        ASSERT_TRUE(std::holds_alternative<InvalidRequest>(parsed));
-        EXPECT_NE(std::get<InvalidRequest>(parsed).message.find(GetParam().error),
-                  std::string::npos)
-            << std::get<InvalidRequest>(parsed).message;
+        ASSERT_FALSE(parsed.has_value());
+        EXPECT_NE(parsed.error().message.find(GetParam().error), std::string::npos)
+            << parsed.error().message;
     }
 }
 
@@ -98,8 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RequestLine, KeepsTextsAndChecksInQuantityOrder) {
     const auto parsed =
         parseRequest(R"({"type": 7, "texts": ["a","b","5","10","e"], "checks": [0,0,1,1,0]})");
-    const Request& request = std::get<Request>(parsed);
-    const calc::CalculationInput input = request.input();
+    ASSERT_TRUE(parsed);
+    const calc::CalculationInput input = parsed->input();
     EXPECT_EQ(input.type, calc::ProblemType::DS);
     EXPECT_EQ(input.texts[2], "5");
     EXPECT_EQ(input.texts[4], "e");
@@ -120,14 +119,13 @@ void PrintTo(const OptionsCase& c, std::ostream* os) {
 class CommandLine : public testing::TestWithParam<OptionsCase> {};
 
 TEST_P(CommandLine, SetsTheNumberSettings) {
-    Options options;
-    OptionsError error;
-    EXPECT_EQ(parseOptions(GetParam().arguments, options, error), GetParam().accepted)
-        << error.message;
-    if (GetParam().accepted) {
-        EXPECT_EQ(options.settings, GetParam().settings);
+    const auto parsed = parseOptions(GetParam().arguments);
+    ASSERT_EQ(parsed.has_value(), GetParam().accepted)
+        << (parsed ? std::string() : parsed.error().message);
+    if (parsed) {
+        EXPECT_EQ(parsed->settings, GetParam().settings);
     } else {
-        EXPECT_FALSE(error.message.empty());
+        EXPECT_FALSE(parsed.error().message.empty());
     }
 }
 
@@ -207,11 +205,18 @@ LineReader::Source testSource(std::string_view input, std::size_t piece, bool fa
     };
 }
 
+using NoLine = LineReader::NoLine;
+using Read = tl::expected<std::string, NoLine>;
+
+Read none(NoLine why) {
+    return tl::make_unexpected(why);
+}
+
 struct ReaderCase {
     const char* name;
     std::string input;
     bool failAtEnd;
-    std::vector<std::pair<LineReader::Result, std::string>> lines;
+    std::vector<Read> lines;
 };
 
 void PrintTo(const ReaderCase& c, std::ostream* os) {
@@ -221,47 +226,31 @@ void PrintTo(const ReaderCase& c, std::ostream* os) {
 class LineReading : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(LineReading, GivesLinesTheSameWhateverPiecesTheInputComesIn) {
-    using Result = LineReader::Result;
     for (const std::size_t piece : {std::size_t{1}, std::size_t{3}, std::size_t{1} << 20}) {
         LineReader reader(testSource(GetParam().input, piece, GetParam().failAtEnd), 8);
-        std::vector<std::pair<Result, std::string>> lines;
-        std::string line;
-        Result result = Result::Line;
-        while ((result = reader.next(line)) == Result::Line || result == Result::TooLong) {
-            lines.emplace_back(result, line);
+        std::vector<Read> lines{reader.next()};
+        while (lines.back() || lines.back().error() == NoLine::TooLong) {
+            lines.push_back(reader.next());
         }
-        lines.emplace_back(result, line);
         EXPECT_EQ(lines, GetParam().lines) << "pieces of " << piece;
-        EXPECT_EQ(reader.next(line), result) << "the end is final";
+        EXPECT_EQ(reader.next(), lines.back()) << "the end is final";
     }
 }
-
-using Result = LineReader::Result;
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, LineReading,
     testing::Values(
-        ReaderCase{"Empty", "", false, {{Result::End, ""}}},
-        ReaderCase{
-            "LastLineWithoutEnd",
-            "ab\n\ncd",
-            false,
-            {{Result::Line, "ab"}, {Result::Line, ""}, {Result::Line, "cd"}, {Result::End, ""}}},
-        ReaderCase{"LongestLineKept",
-                   "12345678\n",
+        ReaderCase{"Empty", "", false, {none(NoLine::End)}},
+        ReaderCase{"LastLineWithoutEnd",
+                   "ab\n\ncd",
                    false,
-                   {{Result::Line, "12345678"}, {Result::End, ""}}},
+                   {Read("ab"), Read(""), Read("cd"), none(NoLine::End)}},
+        ReaderCase{"LongestLineKept", "12345678\n", false, {Read("12345678"), none(NoLine::End)}},
         ReaderCase{"LongerLineDroppedAndReadingGoesOn",
                    "123456789abc\nok\n123456789",
                    false,
-                   {{Result::TooLong, ""},
-                    {Result::Line, "ok"},
-                    {Result::TooLong, ""},
-                    {Result::End, ""}}},
-        ReaderCase{"FailedReadEndsIt",
-                   "ok\npart",
-                   true,
-                   {{Result::Line, "ok"}, {Result::ReadFailed, ""}}}),
+                   {none(NoLine::TooLong), Read("ok"), none(NoLine::TooLong), none(NoLine::End)}},
+        ReaderCase{"FailedReadEndsIt", "ok\npart", true, {Read("ok"), none(NoLine::ReadFailed)}}),
     [](const testing::TestParamInfo<ReaderCase>& info) { return info.param.name; });
 
 // The shared tables through the request loop, with blank and invalid lines between them.
@@ -276,7 +265,7 @@ TEST(RequestLoop, AnswersEveryLineInOrderWithItsLineNumber) {
             return true;
         },
         runtime::posixNumberSettings());
-    EXPECT_EQ(end, LoopEnd::SomeInvalid);
+    EXPECT_EQ(end, Answered::SomeInvalid);
     EXPECT_EQ(output, session.output);
 }
 
@@ -287,7 +276,7 @@ TEST(RequestLoop, StopsAtTheFirstFailedWrite) {
     const auto end = answerRequests(
         reader, [&writes](std::string_view /*answer*/) { return ++writes < 2; },
         runtime::posixNumberSettings());
-    EXPECT_EQ(end, LoopEnd::WriteFailed);
+    EXPECT_EQ(end, tl::make_unexpected(StreamFailure::Write));
     EXPECT_EQ(writes, 2);
 }
 

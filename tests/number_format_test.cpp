@@ -128,7 +128,7 @@ TEST(SevenDecimalFormatExactness, AgreesWithTheGeneralConversionEverywhere) {
         for (const double signedValue : {value, -value}) {
             std::array<char, 400> buffer{};
             std::string expected(buffer.data(),
-                                 float_text::writeFixed(signedValue, 7, buffer).length);
+                                 float_text::writeFixed(signedValue, 7, buffer).value_or(0));
             if (expected.find_first_not_of("-0.") == std::string::npos) {
                 expected = "0.0000000";
             }

@@ -21,7 +21,8 @@ inline double valueShown(std::string text, const runtime::NumberSettings& settin
     };
     replaceAll(settings.groupSymbol, "");
     replaceAll(settings.decimalSymbol, ".");
-    return runtime::float_text::readDecimal(text).value;
+    const runtime::float_text::ReadResult read = runtime::float_text::readDecimal(text);
+    return read ? read->value : 0.0;
 }
 
 } // namespace korvala::test

@@ -3,7 +3,8 @@
 # Usage: tools/install-deps.sh run|test|ci|bench|web
 set -euo pipefail
 
-build=(cmake ninja-build g++)
+# Every build includes tl::expected, which is only a header.
+build=(cmake ninja-build g++ libexpected-dev)
 core_tests=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales)
 window=(qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 qt6-translations-l10n)
 # The resource tools (icons as SVG) and the start-up benchmark's window waiter (xcb) build with

@@ -12,11 +12,15 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <string>
+#include <utility>
 
 namespace korvala::ui {
 
-WindowServices WindowServices::system() {
-    return {runtime::userNumberSettings, showErrorMessageBox};
+WindowServices WindowServices::system(runtime::FallbackWarning warnFirst) {
+    return {[warnFirst = std::move(warnFirst)] {
+                return runtime::settingsInUse(runtime::userNumberSettings(), warnFirst);
+            },
+            showErrorMessageBox};
 }
 
 KorvalaWindow::KorvalaWindow(WindowServices services, QWidget* parent)

@@ -9,6 +9,7 @@
 #include "form/control_table.hpp"
 #include "form/form_controls.hpp"
 #include "form/korvala_form.hpp"
+#include "runtime/locale_values.hpp"
 #include "runtime/number_settings.hpp"
 #include "ui/error_message.hpp"
 
@@ -30,13 +31,14 @@ struct WindowServices {
     std::function<runtime::NumberSettings()> numberSettings;
     ErrorPresenter presentError;
 
-    [[nodiscard]] static WindowServices system();
+    // The user's settings (the program tells of settings that cannot be used through
+    // `warnFirst`) and the message box.
+    [[nodiscard]] static WindowServices system(runtime::FallbackWarning warnFirst);
 };
 
 class KorvalaWindow : public QWidget, private form::FormControls {
 public:
-    explicit KorvalaWindow(WindowServices services = WindowServices::system(),
-                           QWidget* parent = nullptr);
+    explicit KorvalaWindow(WindowServices services, QWidget* parent = nullptr);
 
 private:
     void buildControls();

@@ -13,6 +13,10 @@
 
 namespace {
 
+void warnOfFallback(const korvala::runtime::UnusableSettings& unusable) {
+    (void)std::fputs(korvala::runtime::fallbackWarning(unusable).c_str(), stderr);
+}
+
 constexpr const char* kUsage = "Usage: korvala [--help | --version]\n"
                                "\n"
                                "Opens the Korvala window, a calculator for a right circular "
@@ -43,9 +47,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(KORVALA_VERSION));
     // Matches the window to its launcher and its icon on the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVALA_DESKTOP_ID));
-    korvala::ui::installBulgarianToolkitTexts(application);
+    // Without the translation the toolkit's few texts stay English, which the window survives.
+    (void)korvala::ui::installBulgarianToolkitTexts(application);
 
-    korvala::ui::KorvalaWindow window;
+    korvala::ui::KorvalaWindow window(korvala::ui::WindowServices::system(warnOfFallback));
     korvala::ui::centreOnScreen(window);
     window.show();
     return QApplication::exec();

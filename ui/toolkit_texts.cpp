@@ -6,14 +6,17 @@
 
 namespace korvala::ui {
 
-bool installBulgarianToolkitTexts(QCoreApplication& application) {
+tl::expected<void, QString> installBulgarianToolkitTexts(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qtbase_bg"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translator->load(QStringLiteral("qtbase_bg"), folder)) {
         delete translator;
-        return false;
+        return tl::make_unexpected(QStringLiteral("no qtbase_bg.qm in ") + folder);
     }
-    return QCoreApplication::installTranslator(translator);
+    if (!QCoreApplication::installTranslator(translator)) {
+        return tl::make_unexpected(QStringLiteral("the toolkit refused qtbase_bg.qm"));
+    }
+    return {};
 }
 
 } // namespace korvala::ui

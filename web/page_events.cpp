@@ -5,13 +5,24 @@
 #include "runtime/regional_settings.hpp"
 #include "web/web_controls.hpp"
 
+#include <cstdio>
 #include <emscripten.h>
 
 namespace {
 
+using korvala::runtime::UnusableSettings;
+
+// On the browser's console.
+void warnOfFallback(const UnusableSettings& unusable) {
+    (void)std::fputs(korvala::runtime::fallbackWarning(unusable).c_str(), stderr);
+}
+
 struct Window {
     korvala::web::WebControls controls;
-    korvala::form::KorvalaForm form{controls, korvala::runtime::userNumberSettings};
+    korvala::form::KorvalaForm form{controls, [] {
+                                        return korvala::runtime::settingsInUse(
+                                            korvala::runtime::userNumberSettings(), warnOfFallback);
+                                    }};
 };
 
 Window& window() {

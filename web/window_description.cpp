@@ -104,7 +104,7 @@ std::string windowTableJson() {
         json.string(entry);
     }
     json.endArray();
-    json.member("firstFocus", static_cast<int>(form::positionOf(form::firstFocus())));
+    json.member("firstFocus", static_cast<int>(form::positionOf(form::firstFocus()).value()));
     json.key("controls");
     json.beginArray();
     for (const form::ControlDesign& design : form::controlTable()) {

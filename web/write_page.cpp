@@ -12,12 +12,16 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tl/expected.hpp>
+#include <utility>
 
 namespace {
 
@@ -33,21 +37,50 @@ std::optional<std::string> read(const fs::path& path) {
     return text;
 }
 
-bool write(const fs::path& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-    return static_cast<bool>(file.flush());
+// What stopped the folder being written, in the words korvala_write_page prints after its name.
+using Failure = tl::unexpected<std::string>;
+
+std::string quoted(const fs::path& path) {
+    std::ostringstream text;
+    text << path;
+    return text.str();
 }
 
-// Replaces every occurrence; false when there is none.
-bool replace(std::string& text, std::string_view place, const std::string& content) {
+tl::expected<void, std::string> write(const fs::path& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+    if (!file.flush()) {
+        return Failure("cannot write " + quoted(path));
+    }
+    return {};
+}
+
+// The text with every occurrence replaced; nothing when there is none.
+std::optional<std::string> replaced(std::string text, std::string_view place,
+                                    const std::string& content) {
     bool found = false;
     for (std::size_t at = text.find(place); at != std::string::npos;
          at = text.find(place, at + content.size())) {
         text.replace(at, place.size(), content);
         found = true;
     }
-    return found;
+    if (!found) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+// The text with each place replaced by its content; nothing when a place is missing.
+std::optional<std::string>
+filledIn(std::optional<std::string> text,
+         std::initializer_list<std::pair<std::string_view, std::string>> places) {
+    for (const auto& [place, content] : places) {
+        if (!text) {
+            return std::nullopt;
+        }
+        text = replaced(std::move(*text), place, content);
+    }
+    return text;
 }
 
 std::string iconLinks() {
@@ -74,46 +107,48 @@ std::string descriptionScript() {
     return R"(<script type="application/json" id="window-description">)" + json + "</script>";
 }
 
-bool writePage(const fs::path& source, const fs::path& site) {
-    std::optional<std::string> page = read(source / "index.html");
-    if (!page || !replace(*page, "<!-- window -->", web::windowMarkup()) ||
-        !replace(*page, "<!-- icons -->", iconLinks()) ||
-        !replace(*page, "<!-- description -->", descriptionScript()) ||
-        !replace(*page, "@CAPTION@", web::htmlEscaped(korvala::form::content::caption())) ||
-        !replace(*page, "@DESCRIPTION@", web::htmlEscaped(web::kPageDescription)) ||
-        !replace(*page, "@THEME_COLOUR@", web::themeColour())) {
-        std::cerr << "korvala_write_page: " << (source / "index.html") << " is not the page\n";
-        return false;
+tl::expected<void, std::string> writePage(const fs::path& source, const fs::path& site) {
+    const std::optional<std::string> page =
+        filledIn(read(source / "index.html"),
+                 {{"<!-- window -->", web::windowMarkup()},
+                  {"<!-- icons -->", iconLinks()},
+                  {"<!-- description -->", descriptionScript()},
+                  {"@CAPTION@", web::htmlEscaped(korvala::form::content::caption())},
+                  {"@DESCRIPTION@", web::htmlEscaped(web::kPageDescription)},
+                  {"@THEME_COLOUR@", web::themeColour()}});
+    if (!page) {
+        return Failure(quoted(source / "index.html") + " is not the page");
     }
-    std::optional<std::string> style = read(source / "korvala.css");
-    if (!style || !replace(*style, "(--wide-touch)", web::wideTouchQuery()) ||
-        !replace(*style, "(--wide)", web::wideWindowQuery())) {
-        std::cerr << "korvala_write_page: " << (source / "korvala.css") << " has no layouts\n";
-        return false;
+    const std::optional<std::string> style =
+        filledIn(read(source / "korvala.css"),
+                 {{"(--wide-touch)", web::wideTouchQuery()}, {"(--wide)", web::wideWindowQuery()}});
+    if (!style) {
+        return Failure(quoted(source / "korvala.css") + " has no layouts");
     }
     const std::optional<std::string> worker = read(source / "sw.js");
     if (!worker) {
-        std::cerr << "korvala_write_page: cannot read " << (source / "sw.js") << "\n";
-        return false;
+        return Failure("cannot read " + quoted(source / "sw.js"));
     }
-    return write(site / "index.html", *page) && write(site / "korvala.css", *style) &&
-           write(site / "window.css", web::windowStyle()) &&
-           write(site / "manifest.webmanifest", web::manifestJson()) &&
-           write(site / "sw.js", "const files = " + web::keptFilesJson() + ";\n" + *worker);
+    return write(site / "index.html", *page)
+        .and_then([&] { return write(site / "korvala.css", *style); })
+        .and_then([&] { return write(site / "window.css", web::windowStyle()); })
+        .and_then([&] { return write(site / "manifest.webmanifest", web::manifestJson()); })
+        .and_then([&] {
+            return write(site / "sw.js", "const files = " + web::keptFilesJson() + ";\n" + *worker);
+        });
 }
 
-bool copyPictures(const fs::path& resources, const fs::path& site) {
+tl::expected<void, std::string> copyPictures(const fs::path& resources, const fs::path& site) {
     std::error_code error;
     for (const web::PagePicture& picture : web::pagePictures()) {
         const fs::path target = site / picture.file;
         fs::create_directories(target.parent_path(), error);
         const std::optional<std::string> bytes = read(resources / picture.source);
         if (error || !bytes || !write(target, *bytes)) {
-            std::cerr << "korvala_write_page: cannot copy " << (resources / picture.source) << "\n";
-            return false;
+            return Failure("cannot copy " + quoted(resources / picture.source));
         }
     }
-    return true;
+    return {};
 }
 
 int run(int argc, char** argv) {
@@ -125,11 +160,14 @@ int run(int argc, char** argv) {
     const fs::path site = argv[3];
     std::error_code error;
     fs::create_directories(site, error);
-    if (error || !writePage(argv[1], site) || !copyPictures(argv[2], site)) {
+    if (error) {
         return 1;
     }
-    if (!write(argv[4], web::windowTableJson())) {
-        std::cerr << "korvala_write_page: cannot write " << argv[4] << "\n";
+    const auto written = writePage(argv[1], site)
+                             .and_then([&] { return copyPictures(argv[2], site); })
+                             .and_then([&] { return write(argv[4], web::windowTableJson()); });
+    if (!written) {
+        std::cerr << "korvala_write_page: " << written.error() << "\n";
         return 1;
     }
     return 0;

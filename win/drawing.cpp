@@ -46,21 +46,21 @@ HBITMAP topDownBitmap(UINT width, UINT height, void** bits) {
 
 } // namespace
 
-HBITMAP decodeDrawing(HINSTANCE instance) {
+std::optional<HBITMAP> decodeDrawing(HINSTANCE instance) {
     const JpegBytes jpeg = drawingResource(instance);
     if (jpeg.data == nullptr || jpeg.size == 0) {
-        return nullptr;
+        return std::nullopt;
     }
     IWICImagingFactory* rawFactory = nullptr;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_PPV_ARGS(&rawFactory)))) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto factory = adopt(rawFactory);
 
     IWICStream* rawStream = nullptr;
     if (FAILED(factory->CreateStream(&rawStream))) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto stream = adopt(rawStream);
     // The stream only reads the resource, which stays mapped while the program runs.
@@ -69,18 +69,18 @@ HBITMAP decodeDrawing(HINSTANCE instance) {
     if (FAILED(stream->InitializeFromMemory(bytes, jpeg.size)) ||
         FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, &rawDecoder))) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto decoder = adopt(rawDecoder);
 
     IWICBitmapFrameDecode* rawFrame = nullptr;
     IWICFormatConverter* rawConverter = nullptr;
     if (FAILED(decoder->GetFrame(0, &rawFrame))) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto frame = adopt(rawFrame);
     if (FAILED(factory->CreateFormatConverter(&rawConverter))) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto converter = adopt(rawConverter);
     UINT width = 0;
@@ -90,17 +90,17 @@ HBITMAP decodeDrawing(HINSTANCE instance) {
                                      WICBitmapPaletteTypeCustom)) ||
         FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 || width > 4096 ||
         height > 4096) {
-        return nullptr;
+        return std::nullopt;
     }
     void* bits = nullptr;
     const HBITMAP bitmap = topDownBitmap(width, height, &bits);
     if (bitmap == nullptr) {
-        return nullptr;
+        return std::nullopt;
     }
     const UINT stride = width * 4;
     if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
         DeleteObject(bitmap);
-        return nullptr;
+        return std::nullopt;
     }
     return bitmap;
 }

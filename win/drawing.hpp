@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace korvala::win {
 
-// A top-down 32-bit bitmap the caller deletes, or nullptr if the resource is missing or cannot
+// A top-down 32-bit bitmap the caller deletes, or nothing if the resource is missing or cannot
 // be decoded (the window then shows an empty picture box). COM must be initialised.
-[[nodiscard]] HBITMAP decodeDrawing(HINSTANCE instance);
+[[nodiscard]] std::optional<HBITMAP> decodeDrawing(HINSTANCE instance);
 
 } // namespace korvala::win

@@ -13,6 +13,7 @@
 
 #include <commctrl.h>
 #include <string>
+#include <utility>
 
 namespace korvala::win {
 
@@ -70,9 +71,11 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 } // namespace
 
-KorvalaWindow::KorvalaWindow(HINSTANCE instance)
+KorvalaWindow::KorvalaWindow(HINSTANCE instance, runtime::FallbackWarning warnFirst)
     : instance_(instance), dpi_(kDefaultDpi), windowBrush_(brushOf(content::kWindowBackground)),
-      form_(*this, runtime::userNumberSettings) {
+      form_(*this, [warnFirst = std::move(warnFirst)] {
+          return runtime::settingsInUse(runtime::userNumberSettings(), warnFirst);
+      }) {
     for (std::size_t position = 0; position < form::kControlCount; ++position) {
         if (const auto& background = form::controlTable().at(position).background) {
             brushes_.at(position) = brushOf(*background);
@@ -108,8 +111,8 @@ KorvalaWindow::~KorvalaWindow() {
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
-    if (drawing_ != nullptr) {
-        DeleteObject(drawing_);
+    if (drawing_) {
+        DeleteObject(*drawing_);
     }
 }
 
@@ -181,7 +184,9 @@ HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
         return buttons_.at(row);
     case form::ControlKind::PictureBox: {
         HWND picture = createControl(kPictureBoxClass, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, id);
-        setPictureBoxBitmap(picture, drawing_);
+        if (drawing_) {
+            setPictureBoxBitmap(picture, *drawing_);
+        }
         return picture;
     }
     }
@@ -189,7 +194,7 @@ HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
 }
 
 HWND KorvalaWindow::controlOf(const form::ControlName& name) const {
-    return controls_.at(form::positionOf(name));
+    return controls_.at(form::positionOf(name).value());
 }
 
 std::optional<std::size_t> KorvalaWindow::positionOf(HWND control) const {

@@ -9,6 +9,7 @@
 #include "form/control_table.hpp"
 #include "form/form_controls.hpp"
 #include "form/korvala_form.hpp"
+#include "runtime/locale_values.hpp"
 
 #include <windows.h>
 
@@ -23,8 +24,9 @@ inline constexpr const wchar_t* kWindowClass = L"KorvalaWindow";
 class KorvalaWindow : private form::FormControls {
 public:
     // Creates the window and its controls, hidden, and runs Form_Load. COM must be initialised
-    // (the drawing is decoded through it).
-    explicit KorvalaWindow(HINSTANCE instance);
+    // (the drawing is decoded through it). The form reads the user's number settings; the
+    // program tells of settings that cannot be used through `warnFirst`.
+    KorvalaWindow(HINSTANCE instance, runtime::FallbackWarning warnFirst);
     ~KorvalaWindow() override;
     KorvalaWindow(const KorvalaWindow&) = delete;
     KorvalaWindow& operator=(const KorvalaWindow&) = delete;
@@ -83,7 +85,7 @@ private:
 
     UINT dpi_;
     HFONT font_ = nullptr;
-    HBITMAP drawing_ = nullptr;
+    std::optional<HBITMAP> drawing_;
     HBRUSH windowBrush_;
     // Each control's fixed background, in the order of the control table; none where the
     // control keeps the system's colours.

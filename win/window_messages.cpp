@@ -9,6 +9,7 @@
 #include "win/wide_text.hpp"
 
 #include <new>
+#include <optional>
 #include <string>
 
 namespace korvala::win {
@@ -17,13 +18,14 @@ namespace {
 
 namespace content = form::content;
 
-template <std::size_t Size> int indexOf(const std::array<HWND, Size>& controls, HWND control) {
+template <std::size_t Size>
+std::optional<std::size_t> indexOf(const std::array<HWND, Size>& controls, HWND control) {
     for (std::size_t index = 0; index < Size; ++index) {
         if (controls.at(index) == control) {
-            return static_cast<int>(index);
+            return index;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace
@@ -94,12 +96,12 @@ void KorvalaWindow::onCommand(int id, int notification, HWND control) {
     }
     if (control == problemList_ && notification == LBN_SELCHANGE) {
         form_.List1_Click(form::kProblemList);
-    } else if (const int button = indexOf(buttons_, control);
-               button >= 0 && notification == BN_CLICKED) {
-        form_.Command1_Click(button);
-    } else if (const int row = indexOf(valueBoxes_, control);
-               row >= 0 && notification == EN_CHANGE && !assigningText_) {
-        form_.Text2_Change(row);
+    } else if (const std::optional<std::size_t> button = indexOf(buttons_, control);
+               button && notification == BN_CLICKED) {
+        form_.Command1_Click(static_cast<int>(*button));
+    } else if (const std::optional<std::size_t> row = indexOf(valueBoxes_, control);
+               row && notification == EN_CHANGE && !assigningText_) {
+        form_.Text2_Change(*row);
     }
 }
 

@@ -29,9 +29,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    korvala::ui::WindowServices services = korvala::ui::WindowServices::system();
-    services.numberSettings = korvala::runtime::posixNumberSettings;
-    korvala::ui::KorvalaWindow window(services);
+    korvala::ui::KorvalaWindow window(
+        {korvala::runtime::posixNumberSettings, korvala::ui::showErrorMessageBox});
     window.show();
     QApplication::processEvents();
     bool saved = window.grab().save(folder + "/window-start.png");
