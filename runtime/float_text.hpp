@@ -15,10 +15,10 @@
 //   and at least two digits: exactly as std::to_chars with chars_format::fixed or scientific
 //   and that precision writes them, rounded to nearest from the exact binary value, ties to
 //   even, a '-' for every value with the sign bit (-0.0 too). Non-finite values give "inf",
-//   "-inf", "nan" and "-nan". decimals is 0 to kMostDecimals. They give the text's length; the
-//   only failure is a buffer too small for the whole text (nothing, the buffer's contents
-//   unspecified);
-//   a fixed text is at most kLongestFixed(decimals) bytes, a scientific one kLongestScientific.
+//   "-inf", "nan" and "-nan" (nonFiniteText()). decimals is 0 to kMostDecimals. They give the
+//   text's length; the only failure is a buffer too small for the whole text (nothing, the
+//   buffer's contents unspecified); a fixed text is at most kLongestFixed(decimals) bytes, a
+//   scientific one kLongestScientific.
 // No locale, no global state, no allocation beyond the text's length; safe on any thread.
 //
 // The standard library's from_chars and to_chars are the default implementation. Where they
