@@ -5,8 +5,6 @@
 
 namespace korvala::calc {
 
-namespace {} // namespace
-
 CalculationOutcome calculate(const CalculationInput& input,
                              const runtime::NumberSettings& settings) {
     try {

@@ -1,5 +1,7 @@
 #include "cli/options.hpp"
 
+#include "runtime/characters.hpp"
+
 #include <utility>
 #include <vector>
 
@@ -111,7 +113,7 @@ tl::expected<Options, OptionsError> parseOptions(std::span<const std::string_vie
             if (!form) {
                 return needsValue(argument);
             }
-            const auto negativeForm = form->size() == 1 && (*form)[0] >= '0' && (*form)[0] <= '9'
+            const auto negativeForm = form->size() == 1 && runtime::characters::isDigit((*form)[0])
                                           ? runtime::negativeFormAt((*form)[0] - '0')
                                           : std::nullopt;
             if (!negativeForm) {
