@@ -28,14 +28,15 @@ EM_JS(void, korvala_set_list_index, (int position),
       { korvalaPage.controls.setListIndex(position); });
 EM_JS(void, korvala_present_error, (const char* title, const char* text),
       { korvalaPage.controls.presentError(UTF8ToString(title), UTF8ToString(text)); });
-// texts: the five seven-decimal texts, a line each; working: the steps, a line each.
+// texts: the five seven-decimal texts, a line each; working: the steps, a line each; solution:
+// the plain text the page copies.
 EM_JS(void, korvala_show_answer,
       (int type, double r, double h, double d, double s, double v, const char* texts,
-       const char* announcement, const char* given, const char* working),
+       const char* announcement, const char* working, const char* solution),
       {
           korvalaPage.controls.showAnswer(type, [ r, h, d, s, v ], UTF8ToString(texts),
-                                          UTF8ToString(announcement), UTF8ToString(given),
-                                          UTF8ToString(working));
+                                          UTF8ToString(announcement), UTF8ToString(working),
+                                          UTF8ToString(solution));
       });
 EM_JS(void, korvala_clear_answer, (), { korvalaPage.controls.clearAnswer(); });
 // NOLINTEND(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
@@ -99,10 +100,6 @@ void WebControls::presentError(const form::content::ErrorMessage& message) {
     korvala_present_error(message.title.c_str(), message.text.c_str());
 }
 
-} // namespace korvala::web
-
-namespace korvala::web {
-
 void WebControls::answerShown(const form::Answer& answer) {
     const auto lines = [](const auto& texts) {
         std::string joined;
@@ -114,8 +111,8 @@ void WebControls::answerShown(const form::Answer& answer) {
     const calc::Cylinder& values = answer.values;
     korvala_show_answer(static_cast<int>(answer.type), values[0], values[1], values[2], values[3],
                         values[4], lines(answer.texts).c_str(),
-                        form::announcementOf(answer).c_str(), answer.given.c_str(),
-                        lines(answer.working).c_str());
+                        form::announcementOf(answer).c_str(), lines(answer.working).c_str(),
+                        form::solutionText(answer).c_str());
 }
 
 void WebControls::answerCleared() {

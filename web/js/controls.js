@@ -49,14 +49,14 @@ export const controls = {
     this.errorDialog.show(title, text);
   },
   // texts and working: a line each.
-  showAnswer(type, values, texts, announcement, given, working) {
+  showAnswer(type, values, texts, announcement, working, solution) {
     this.answerView.show({
       type,
       values,
       texts: texts.split('\n'),
       announcement,
-      given,
       working: working.split('\n'),
+      solution,
     });
   },
   clearAnswer() {

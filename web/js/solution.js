@@ -20,7 +20,7 @@ export function createSolutionView(region, say) {
           return item;
         }),
       );
-      text = [answer.given, ...answer.working].join('\n');
+      text = answer.solution;
       field.hidden = true;
       region.hidden = false;
     },
