@@ -31,11 +31,6 @@ int streamFailure(std::string_view what, int error) {
     return kStreamFailed;
 }
 
-// The regional settings' warning is the program's own line, not korvala-calc's complaint.
-void warnOfFallback(const korvala::runtime::UnusableSettings& unusable) {
-    (void)std::fputs(korvala::runtime::fallbackWarning(unusable).c_str(), stderr);
-}
-
 bool writeOut(std::string_view text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
            std::fflush(stdout) == 0;
@@ -80,7 +75,7 @@ int main(int argc, char** argv) {
     // Read once: the answers of one run all follow the same settings.
     const runtime::NumberSettings settings =
         options.settings ? *options.settings
-                         : runtime::settingsInUse(runtime::userNumberSettings(), warnOfFallback);
+                         : runtime::userSettingsInUse(runtime::writeFallbackWarning);
     cli::LineReader requests(readStandardInput, cli::kLongestRequestLine);
     const auto answer = [](std::string_view line) { return writeOut(std::string(line) + '\n'); };
     const auto answered = cli::answerRequests(requests, answer, settings);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -105,6 +106,10 @@ NumberSettings settingsInUse(const SystemSettings& read, const FallbackWarning& 
 std::string fallbackWarning(const UnusableSettings& unusable) {
     return "korvala: the regional number settings cannot be used (" + unusable.ambiguity.why +
            "); numbers are written with a decimal period and no grouping\n";
+}
+
+void writeFallbackWarning(const UnusableSettings& unusable) {
+    (void)std::fputs(fallbackWarning(unusable).c_str(), stderr);
 }
 
 } // namespace korvala::runtime

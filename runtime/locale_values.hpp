@@ -59,5 +59,8 @@ using FallbackWarning = std::function<void(const UnusableSettings&)>;
 
 // "korvala: the regional number settings cannot be used (why); ...", with its line end.
 [[nodiscard]] std::string fallbackWarning(const UnusableSettings& unusable);
+// Writes fallbackWarning() to standard error: the FallbackWarning korvala's programs hand to
+// settingsInUse(). Nothing here calls it of its own accord.
+void writeFallbackWarning(const UnusableSettings& unusable);
 
 } // namespace korvala::runtime

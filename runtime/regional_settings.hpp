@@ -18,4 +18,10 @@ namespace korvala::runtime {
 
 [[nodiscard]] SystemSettings userNumberSettings();
 
+// The user's settings as a program works with them, read afresh at every call: the fallback of
+// settings that cannot be used, told to `warnFirst` the first time (see settingsInUse()).
+[[nodiscard]] inline NumberSettings userSettingsInUse(const FallbackWarning& warnFirst) {
+    return settingsInUse(userNumberSettings(), warnFirst);
+}
+
 } // namespace korvala::runtime

@@ -16,10 +16,8 @@
 
 namespace korvala::ui {
 
-WindowServices WindowServices::system(runtime::FallbackWarning warnFirst) {
-    return {[warnFirst = std::move(warnFirst)] {
-                return runtime::settingsInUse(runtime::userNumberSettings(), warnFirst);
-            },
+WindowServices WindowServices::system() {
+    return {[] { return runtime::userSettingsInUse(runtime::writeFallbackWarning); },
             showErrorMessageBox};
 }
 

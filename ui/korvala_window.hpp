@@ -9,7 +9,6 @@
 #include "form/control_table.hpp"
 #include "form/form_controls.hpp"
 #include "form/korvala_form.hpp"
-#include "runtime/locale_values.hpp"
 #include "runtime/number_settings.hpp"
 #include "ui/error_message.hpp"
 
@@ -31,9 +30,9 @@ struct WindowServices {
     std::function<runtime::NumberSettings()> numberSettings;
     ErrorPresenter presentError;
 
-    // The user's settings (the program tells of settings that cannot be used through
-    // `warnFirst`) and the message box.
-    [[nodiscard]] static WindowServices system(runtime::FallbackWarning warnFirst);
+    // The user's settings (settings that cannot be used are told on standard error) and the
+    // message box.
+    [[nodiscard]] static WindowServices system();
 };
 
 class KorvalaWindow : public QWidget, private form::FormControls {

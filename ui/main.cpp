@@ -13,10 +13,6 @@
 
 namespace {
 
-void warnOfFallback(const korvala::runtime::UnusableSettings& unusable) {
-    (void)std::fputs(korvala::runtime::fallbackWarning(unusable).c_str(), stderr);
-}
-
 constexpr const char* kUsage = "Usage: korvala [--help | --version]\n"
                                "\n"
                                "Opens the Korvala window, a calculator for a right circular "
@@ -50,7 +46,7 @@ int main(int argc, char** argv) {
     // Without the translation the toolkit's few texts stay English, which the window survives.
     (void)korvala::ui::installBulgarianToolkitTexts(application);
 
-    korvala::ui::KorvalaWindow window(korvala::ui::WindowServices::system(warnOfFallback));
+    korvala::ui::KorvalaWindow window(korvala::ui::WindowServices::system());
     korvala::ui::centreOnScreen(window);
     window.show();
     return QApplication::exec();

@@ -5,24 +5,16 @@
 #include "runtime/regional_settings.hpp"
 #include "web/web_controls.hpp"
 
-#include <cstdio>
 #include <emscripten.h>
 
 namespace {
 
-using korvala::runtime::UnusableSettings;
-
-// On the browser's console.
-void warnOfFallback(const UnusableSettings& unusable) {
-    (void)std::fputs(korvala::runtime::fallbackWarning(unusable).c_str(), stderr);
-}
-
 struct Window {
     korvala::web::WebControls controls;
-    korvala::form::KorvalaForm form{controls, [] {
-                                        return korvala::runtime::settingsInUse(
-                                            korvala::runtime::userNumberSettings(), warnOfFallback);
-                                    }};
+    // The warning goes to the browser's console.
+    korvala::form::KorvalaForm form{
+        controls,
+        [] { return korvala::runtime::userSettingsInUse(korvala::runtime::writeFallbackWarning); }};
 };
 
 Window& window() {

@@ -13,7 +13,6 @@
 
 #include <commctrl.h>
 #include <string>
-#include <utility>
 
 namespace korvala::win {
 
@@ -71,11 +70,9 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 } // namespace
 
-KorvalaWindow::KorvalaWindow(HINSTANCE instance, runtime::FallbackWarning warnFirst)
+KorvalaWindow::KorvalaWindow(HINSTANCE instance)
     : instance_(instance), dpi_(kDefaultDpi), windowBrush_(brushOf(content::kWindowBackground)),
-      form_(*this, [warnFirst = std::move(warnFirst)] {
-          return runtime::settingsInUse(runtime::userNumberSettings(), warnFirst);
-      }) {
+      form_(*this, [] { return runtime::userSettingsInUse(runtime::writeFallbackWarning); }) {
     for (std::size_t position = 0; position < form::kControlCount; ++position) {
         if (const auto& background = form::controlTable().at(position).background) {
             brushes_.at(position) = brushOf(*background);

@@ -9,7 +9,6 @@
 #include "form/control_table.hpp"
 #include "form/form_controls.hpp"
 #include "form/korvala_form.hpp"
-#include "runtime/locale_values.hpp"
 
 #include <windows.h>
 
@@ -24,9 +23,9 @@ inline constexpr const wchar_t* kWindowClass = L"KorvalaWindow";
 class KorvalaWindow : private form::FormControls {
 public:
     // Creates the window and its controls, hidden, and runs Form_Load. COM must be initialised
-    // (the drawing is decoded through it). The form reads the user's number settings; the
-    // program tells of settings that cannot be used through `warnFirst`.
-    KorvalaWindow(HINSTANCE instance, runtime::FallbackWarning warnFirst);
+    // (the drawing is decoded through it). The form reads the user's number settings; settings
+    // that cannot be used are told on standard error.
+    explicit KorvalaWindow(HINSTANCE instance);
     ~KorvalaWindow() override;
     KorvalaWindow(const KorvalaWindow&) = delete;
     KorvalaWindow& operator=(const KorvalaWindow&) = delete;

@@ -5,16 +5,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <cstdio>
 #include <objbase.h>
-
-namespace {
-
-void warnOfFallback(const korvala::runtime::UnusableSettings& unusable) {
-    (void)std::fputs(korvala::runtime::fallbackWarning(unusable).c_str(), stderr);
-}
-
-} // namespace
 
 // The system's headers name the parameters in their own style.
 // NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
@@ -28,7 +19,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
 
     int status = 1;
     {
-        korvala::win::KorvalaWindow window(instance, warnOfFallback);
+        korvala::win::KorvalaWindow window(instance);
         if (window.handle() != nullptr) {
             window.show(showCommand);
             MSG message{};
