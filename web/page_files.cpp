@@ -1,9 +1,9 @@
 #include "web/page_files.hpp"
 
 #include "form/content.hpp"
-#include "web/json_writer.hpp"
 
 #include <array>
+#include <nlohmann/json.hpp>
 #include <string_view>
 
 namespace korvala::web {
@@ -47,18 +47,16 @@ std::string sizes(const PagePicture& picture) {
     return std::to_string(picture.width) + "x" + std::to_string(picture.height);
 }
 
-void writePicture(JsonWriter& json, const PagePicture& picture) {
-    json.beginObject();
-    json.member("src", picture.file);
-    json.member("sizes", sizes(picture));
-    json.member("type", "image/png");
+nlohmann::ordered_json pictureJson(const PagePicture& picture) {
+    nlohmann::ordered_json json = {
+        {"src", picture.file}, {"sizes", sizes(picture)}, {"type", "image/png"}};
     if (picture.use == PictureUse::Maskable) {
-        json.member("purpose", "maskable");
+        json["purpose"] = "maskable";
     }
     if (!picture.formFactor.empty()) {
-        json.member("form_factor", picture.formFactor);
+        json["form_factor"] = picture.formFactor;
     }
-    json.endObject();
+    return json;
 }
 
 } // namespace
@@ -72,50 +70,41 @@ std::string themeColour() {
 }
 
 std::string manifestJson() {
-    JsonWriter json;
-    json.beginObject();
-    json.member("id", "./");
-    json.member("name", "Korvala");
-    json.member("short_name", "Korvala");
-    json.member("description", kPageDescription);
-    json.member("lang", "bg");
-    json.member("dir", "ltr");
-    json.member("start_url", "./");
-    json.member("scope", "./");
-    json.member("display", "standalone");
-    json.member("background_color", themeColour());
-    json.member("theme_color", themeColour());
-    for (const PictureUse kind : {PictureUse::Icon, PictureUse::Screenshot}) {
-        json.key(kind == PictureUse::Icon ? "icons" : "screenshots");
-        json.beginArray();
-        for (const PagePicture& picture : kPictures) {
-            const bool icon =
-                picture.use == PictureUse::Icon || picture.use == PictureUse::Maskable;
-            if (kind == PictureUse::Icon ? icon : picture.use == PictureUse::Screenshot) {
-                writePicture(json, picture);
-            }
+    nlohmann::ordered_json manifest = {
+        {"id", "./"},
+        {"name", "Korvala"},
+        {"short_name", "Korvala"},
+        {"description", kPageDescription},
+        {"lang", "bg"},
+        {"dir", "ltr"},
+        {"start_url", "./"},
+        {"scope", "./"},
+        {"display", "standalone"},
+        {"background_color", themeColour()},
+        {"theme_color", themeColour()},
+        {"icons", nlohmann::ordered_json::array()},
+        {"screenshots", nlohmann::ordered_json::array()},
+    };
+    for (const PagePicture& picture : kPictures) {
+        if (picture.use == PictureUse::Icon || picture.use == PictureUse::Maskable) {
+            manifest["icons"].push_back(pictureJson(picture));
+        } else if (picture.use == PictureUse::Screenshot) {
+            manifest["screenshots"].push_back(pictureJson(picture));
         }
-        json.endArray();
     }
-    json.endObject();
-    return json.text() + "\n";
+    return manifest.dump() + "\n";
 }
 
 std::string keptFilesJson() {
-    JsonWriter json;
-    json.beginArray();
-    for (const std::string_view file :
-         {"./", "index.html", "korvala.js", "korvala.css", "window.css", "manifest.webmanifest"}) {
-        json.string(file);
-    }
+    nlohmann::json files = {"./",          "index.html", "korvala.js",
+                            "korvala.css", "window.css", "manifest.webmanifest"};
     // The screenshots are for the install dialog alone, which needs a network anyway.
     for (const PagePicture& picture : kPictures) {
         if (picture.use != PictureUse::Screenshot) {
-            json.string(picture.file);
+            files.push_back(picture.file);
         }
     }
-    json.endArray();
-    return json.text();
+    return files.dump();
 }
 
 } // namespace korvala::web

@@ -7,10 +7,11 @@
 #include "form/korvala_form.hpp"
 #include "form/layout.hpp"
 #include "form/words.hpp"
-#include "web/json_writer.hpp"
 
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace korvala::web {
 
@@ -18,48 +19,34 @@ namespace {
 
 namespace content = form::content;
 namespace layout = form::layout;
+using Json = nlohmann::ordered_json;
 
 // In CSS pixels, as the page places it at 1:1.
-void writeRect(JsonWriter& json, const layout::TwipRect& twips) {
+Json rectJson(const layout::TwipRect& twips) {
     const layout::PixelRect rect = twips.pixels();
-    json.beginObject();
-    json.member("left", rect.left);
-    json.member("top", rect.top);
-    json.member("width", rect.width);
-    json.member("height", rect.height);
-    json.endObject();
+    return {{"left", rect.left}, {"top", rect.top}, {"width", rect.width}, {"height", rect.height}};
 }
 
-void writeColour(JsonWriter& json, const std::optional<content::Rgb>& colour) {
+Json colourJson(const std::optional<content::Rgb>& colour) {
     if (!colour) {
-        json.null();
-        return;
+        return nullptr;
     }
-    json.beginArray();
-    json.number(colour->red);
-    json.number(colour->green);
-    json.number(colour->blue);
-    json.endArray();
+    return Json::array({colour->red, colour->green, colour->blue});
 }
 
-void writeControl(JsonWriter& json, const form::ControlDesign& design) {
+Json controlJson(const form::ControlDesign& design) {
     const std::string name = design.objectName();
-    json.beginObject();
-    json.member("name", name);
-    json.member("array", std::string_view(name).substr(0, name.find('(')));
-    json.member("index", design.name.index);
-    json.member("kind", kindName(design.kind));
-    json.memberBoolean("inFrame", design.container == form::Container::Frame);
-    json.key("rect");
-    writeRect(json, design.rect);
-    json.member("accessibleName", design.accessibleName);
-    json.member("text", design.text);
-    json.key("background");
-    writeColour(json, design.background);
-    json.key("textColour");
-    writeColour(json, design.textColour);
-    json.memberBoolean("takesFocus", form::takesFocus(design.kind));
-    json.endObject();
+    return {{"name", name},
+            {"array", name.substr(0, name.find('('))},
+            {"index", design.name.index},
+            {"kind", kindName(design.kind)},
+            {"inFrame", design.container == form::Container::Frame},
+            {"rect", rectJson(design.rect)},
+            {"accessibleName", design.accessibleName},
+            {"text", design.text},
+            {"background", colourJson(design.background)},
+            {"textColour", colourJson(design.textColour)},
+            {"takesFocus", form::takesFocus(design.kind)}};
 }
 
 } // namespace
@@ -87,79 +74,60 @@ std::string_view kindName(form::ControlKind kind) {
 }
 
 std::string windowTableJson() {
-    JsonWriter json;
-    json.beginObject();
-    json.member("caption", content::caption());
-    json.key("clientArea");
-    writeRect(json, layout::kClientArea);
-    json.key("background");
-    writeColour(json, content::kWindowBackground);
-    json.member("fontFamily", content::kFontFamily);
-    json.member("fontPointSize", content::kFontPointSize);
-    json.member("errorDismiss", content::kErrorDismissText);
-    json.member("pictureBorder", layout::kPictureBorder);
-    json.key("listEntries");
-    json.beginArray();
-    for (const std::string_view entry : form::listEntries()) {
-        json.string(entry);
-    }
-    json.endArray();
-    json.member("firstFocus", static_cast<int>(form::positionOf(form::firstFocus()).value()));
-    json.key("controls");
-    json.beginArray();
+    Json controls = Json::array();
     for (const form::ControlDesign& design : form::controlTable()) {
-        writeControl(json, design);
+        controls.push_back(controlJson(design));
     }
-    json.endArray();
-    json.endObject();
-    return json.text() + "\n";
+    const Json table = {
+        {"caption", content::caption()},
+        {"clientArea", rectJson(layout::kClientArea)},
+        {"background", colourJson(content::kWindowBackground)},
+        {"fontFamily", content::kFontFamily},
+        {"fontPointSize", content::kFontPointSize},
+        {"errorDismiss", content::kErrorDismissText},
+        {"pictureBorder", layout::kPictureBorder},
+        {"listEntries", form::listEntries()},
+        {"firstFocus", form::positionOf(form::firstFocus()).value()},
+        {"controls", std::move(controls)},
+    };
+    return table.dump() + "\n";
 }
 
 std::string pageDescriptionJson() {
-    JsonWriter json;
-    json.beginObject();
-    json.member("errorDismiss", content::kErrorDismissText);
-    const auto names = [&json](std::string_view key, form::ControlArray array, int count) {
-        json.key(key);
-        json.beginArray();
+    const auto names = [](form::ControlArray array, int count) {
+        Json list = Json::array();
         for (int index = 0; index < count; ++index) {
-            json.string(form::objectNameOf({array, index}));
+            list.push_back(form::objectNameOf({array, index}));
         }
-        json.endArray();
+        return list;
     };
-    const int quantities = static_cast<int>(calc::kQuantityCount);
-    names("values", form::ControlArray::Text2, quantities);
-    names("checks", form::ControlArray::Check1, quantities);
-    names("buttons", form::ControlArray::Command1, 2);
-    json.member("list", form::objectNameOf({form::ControlArray::List1, form::kProblemList}));
-    json.key("focusCycle");
-    json.beginArray();
+    Json focusCycle = Json::array();
     for (const form::ControlName& control : form::focusCycle()) {
-        json.beginObject();
-        json.member("name", form::objectNameOf(control));
-        json.member("array", static_cast<int>(control.array));
-        json.member("index", control.index);
-        json.endObject();
+        focusCycle.push_back({{"name", form::objectNameOf(control)},
+                              {"array", static_cast<int>(control.array)},
+                              {"index", control.index}});
     }
-    json.endArray();
-    json.key("letters");
-    json.beginArray();
+    Json letters = Json::array();
     for (const calc::Quantity quantity : calc::kQuantities) {
-        json.string(form::letterOf(quantity));
+        letters.push_back(form::letterOf(quantity));
     }
-    json.endArray();
-    json.key("pairs");
-    json.beginArray();
+    Json pairs = Json::array();
     for (std::size_t type = 0; type < calc::kProblemTypeCount; ++type) {
         const calc::GivenPair pair = calc::givenPairOf(static_cast<calc::ProblemType>(type));
-        json.beginArray();
-        json.number(static_cast<int>(calc::indexOf(pair.first)));
-        json.number(static_cast<int>(calc::indexOf(pair.second)));
-        json.endArray();
+        pairs.push_back({calc::indexOf(pair.first), calc::indexOf(pair.second)});
     }
-    json.endArray();
-    json.endObject();
-    return json.text();
+    const int quantities = static_cast<int>(calc::kQuantityCount);
+    const Json description = {
+        {"errorDismiss", content::kErrorDismissText},
+        {"values", names(form::ControlArray::Text2, quantities)},
+        {"checks", names(form::ControlArray::Check1, quantities)},
+        {"buttons", names(form::ControlArray::Command1, 2)},
+        {"list", form::objectNameOf({form::ControlArray::List1, form::kProblemList})},
+        {"focusCycle", std::move(focusCycle)},
+        {"letters", std::move(letters)},
+        {"pairs", std::move(pairs)},
+    };
+    return description.dump();
 }
 
 } // namespace korvala::web
