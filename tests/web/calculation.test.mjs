@@ -7,6 +7,7 @@ import {
   button,
   checkBox,
   chooseType,
+  clipboardAccess,
   control,
   errorDialog,
   examples,
@@ -30,7 +31,7 @@ beforeEach(async () => {
   // The paste below goes through the clipboard, as a user's does.
   window = await served.open({
     locale: 'en-US',
-    permissions: ['clipboard-read', 'clipboard-write'],
+    permissions: clipboardAccess,
   });
 });
 

@@ -77,6 +77,9 @@ export async function waitUntilReady(page) {
   await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
 }
 
+// What a page opened with it may do with the clipboard: write it and read it back.
+export const clipboardAccess = ['clipboard-read', 'clipboard-write'];
+
 // The open page again, where it may not write the clipboard (plain http, some browsers' folders).
 export async function withoutClipboard({ context, page }) {
   await context.addInitScript(() => {

@@ -7,6 +7,7 @@ import { test } from 'node:test';
 import {
   button,
   chooseType,
+  clipboardAccess,
   errorDialog,
   examples,
   focusedName,
@@ -14,6 +15,7 @@ import {
   servedPageAndBrowser,
   texts,
   typeValues,
+  waitUntilReady,
   withoutClipboard,
 } from './harness.mjs';
 
@@ -72,7 +74,7 @@ test('a link opened selects its pair, types its values as a user would and calcu
   ];
   for (const [link, full] of opened) {
     await page.goto(`${page.url().replace(/#.*/, '')}${link}`);
-    await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
+    await waitUntilReady(page);
     assert.deepEqual((await fullValues(page)).slice(0, full.length), full, link);
   }
   // Changed while the page is open, the address is followed too.
@@ -119,7 +121,7 @@ test('a fragment that names no calculation is ignored, and nothing of it becomes
   assert.equal(await page.evaluate(() => document.getElementsByTagName('*').length), elements);
   // Opened with one, the page is as without it.
   await page.goto(`${page.url().replace(/#.*/, '')}${bad[3]}`);
-  await page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
+  await waitUntilReady(page);
   assert.deepEqual(await texts(page), Array(5).fill(''));
   assert.equal(await focusedName(page), 'Text1(0)');
   assert.deepEqual(problems, []);
@@ -129,7 +131,7 @@ test('a fragment that names no calculation is ignored, and nothing of it becomes
 test('"Сподели" copies the link where the page may write the clipboard, and says so', async () => {
   const window = await served.open({
     locale: 'bg-BG',
-    permissions: ['clipboard-read', 'clipboard-write'],
+    permissions: clipboardAccess,
   });
   const { page, problems } = window;
   const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
@@ -152,7 +154,7 @@ test('"Сподели" hands the link to the share sheet where there is one, els
     };
   });
   await sheet.page.reload();
-  await sheet.page.waitForSelector('html[data-window="ready"]', { state: 'attached' });
+  await waitUntilReady(sheet.page);
   await sheet.page.getByRole('button', { name: 'Сподели' }).click();
   await sheet.page.waitForFunction(() => window.shared);
   assert.equal(await sheet.page.evaluate(() => window.shared.url), sheet.page.url());

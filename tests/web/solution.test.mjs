@@ -7,6 +7,7 @@ import { test } from 'node:test';
 import {
   button,
   chooseType,
+  clipboardAccess,
   errorDialog,
   examples,
   focusedName,
@@ -69,7 +70,7 @@ test('the solution stays through a decline and an error, and goes with the value
 test('"Копирай решението" copies the given pair and the working as plain text', async () => {
   const window = await served.open({
     locale: 'bg-BG',
-    permissions: ['clipboard-read', 'clipboard-write'],
+    permissions: clipboardAccess,
   });
   const { page, problems } = window;
   const example = examples.worked[2];
