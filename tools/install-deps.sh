@@ -73,8 +73,21 @@ if [ ${#missing[@]} -gt 0 ]; then
         echo "install-deps: the package indexes could not all be read ($(grep -m1 '^E:' "$apt_log" ||
             tail -n 1 "$apt_log")); installing all the same"
     fi
-    if ! DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq \
-        --no-install-recommends "${missing[@]}" 2>"$apt_log"; then
+    install() {
+        DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq \
+            --no-install-recommends "$@" "${missing[@]}" 2>"$apt_log"
+    }
+    installed=false
+    if install; then
+        installed=true
+    elif ! $updated; then
+        # With one part of the archive unread, the two architectures' candidates can differ,
+        # and a Multi-Arch: same library needs one version on both: the release's own agree.
+        release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+        echo "install-deps: installing again with the versions of $release itself"
+        install --target-release "$release" && installed=true
+    fi
+    if ! $installed; then
         echo "install-deps: could not install ${missing[*]}" >&2
         grep '^E:' "$apt_log" | tail -n 1 >&2 || tail -n 1 "$apt_log" >&2
         exit 1

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tools/install-deps.sh against a stand-in apt-get whose index update and install fail as each
-# case says: the update is tried three times, a failed update still lets the install run, and a
-# failed install stops the script with the packages named and apt's last error line.
+# case says: the update is tried three times, a failed update still lets the install run (and
+# run again with the release's own versions), and a failed install stops the script with the
+# packages named and apt's last error line.
 # Usage: install_deps_test.sh INSTALL_DEPS_SCRIPT
 set -uo pipefail
 script=$1
@@ -15,7 +16,8 @@ printf '#!/bin/sh\nexit 1\n' >"$bin/dpkg-query"
 printf '#!/bin/sh\necho i386\n' >"$bin/dpkg"
 printf '#!/bin/sh\necho 0\n' >"$bin/id"
 printf '#!/bin/sh\necho "sleep $*" >>"%s/calls"\n' "$scratch" >"$bin/sleep"
-# update fails the first $UPDATE_FAILURES times; install fails when $INSTALL_FAILS is set.
+# update fails the first $UPDATE_FAILURES times; install fails when $INSTALL_FAILS is "always",
+# or is "unless-release" and no target release is given.
 cat >"$bin/apt-get" <<STANDIN
 #!/bin/sh
 echo "apt-get \$*" >>"$scratch/calls"
@@ -27,7 +29,8 @@ update)
         exit 100
     fi ;;
 install)
-    if [ -n "\${INSTALL_FAILS:-}" ]; then
+    if [ "\${INSTALL_FAILS:-}" = always ] || { [ "\${INSTALL_FAILS:-}" = unless-release ] &&
+        ! echo "\$*" | grep -q -- '--target-release [a-z]'; }; then
         echo "W: something harmless" >&2
         echo "E: Unable to locate package cmake" >&2
         echo "E: Package 'g++' has no installation candidate" >&2
@@ -71,11 +74,13 @@ run_case "index read at once" 0 "" 0 1 0 1 "Installing: cmake"
 run_case "index read at the third try" 2 "" 0 3 2 1 "Installing: cmake"
 run_case "index never read, install all the same" 3 "" 0 3 2 1 \
     "install-deps: the package indexes could not all be read (E: Failed to fetch Packages.xz  File has unexpected size. Mirror sync in progress?); installing all the same"
-run_case "install fails" 0 yes 1 1 0 1 \
+run_case "index never read, versions disagree: the release's own" 3 unless-release 0 3 2 2 \
+    "install-deps: installing again with the versions of"
+run_case "install fails" 0 always 1 1 0 1 \
     "install-deps: could not install cmake ninja-build g++"
-run_case "install fails: apt's last error line" 3 yes 1 3 2 1 \
+run_case "install fails: apt's last error line" 3 always 1 3 2 2 \
     "E: Package 'g++' has no installation candidate"
 
-passed=$((5 - failures))
+passed=$((6 - failures))
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]
