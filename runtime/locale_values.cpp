@@ -92,7 +92,7 @@ SystemSettings usableSystemSettings(const NumberSettings& read) {
     });
 }
 
-NumberSettings settingsInUse(const SystemSettings& read, const FallbackWarning& warnFirst) {
+NumberSettings settingsInUse(const SystemSettings& read, FallbackWarning warnFirst) {
     if (read) {
         return *read;
     }

@@ -20,7 +20,7 @@ namespace korvala::runtime {
 
 // The user's settings as a program works with them, read afresh at every call: the fallback of
 // settings that cannot be used, told to `warnFirst` the first time (see settingsInUse()).
-[[nodiscard]] inline NumberSettings userSettingsInUse(const FallbackWarning& warnFirst) {
+[[nodiscard]] inline NumberSettings userSettingsInUse(FallbackWarning warnFirst) {
     return settingsInUse(userNumberSettings(), warnFirst);
 }
 

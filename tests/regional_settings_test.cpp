@@ -320,8 +320,8 @@ TEST(SettingsThatCouldBeMisread, FromTheSystemFallBackWithOneWarning) {
     ASSERT_FALSE(read);
     const NumberSettings fallback = makeSettings(".", "", {}, false, NegativeForm::Parentheses);
     EXPECT_EQ(read.error().fallback, fallback);
-    std::vector<std::string> warnings;
-    const auto warn = [&warnings](const UnusableSettings& unusable) {
+    static std::vector<std::string> warnings;
+    const FallbackWarning warn = [](const UnusableSettings& unusable) {
         warnings.push_back(fallbackWarning(unusable));
     };
     EXPECT_EQ(settingsInUse(usableSystemSettings(fallback), warn), fallback);
