@@ -20,11 +20,18 @@ inline constexpr int kCalculateButton = 0; // Command1(0), "Изчисли"
 inline constexpr int kClearButton = 1;     // Command1(1), "Изчисти"
 inline constexpr int kProblemList = 0;     // List1(0)
 
+// The number settings every window calculates with: the user's, read afresh at each call.
+// Settings that cannot be used are told once on standard error (the page's is the browser's
+// console).
+[[nodiscard]] runtime::NumberSettings usersNumberSettings();
+
 class KorvalaForm {
 public:
     // numberSettings is asked at every calculation, so that a change of the regional settings
     // while the program runs is followed.
     KorvalaForm(FormControls& controls, std::function<runtime::NumberSettings()> numberSettings);
+    // Calculates with usersNumberSettings().
+    explicit KorvalaForm(FormControls& controls);
 
     // Start-up: empties the values, limits the boxes to seven characters, selects "R H" and runs
     // the list's click event for it.

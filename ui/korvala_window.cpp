@@ -2,7 +2,6 @@
 
 #include "form/content.hpp"
 #include "form/layout.hpp"
-#include "runtime/regional_settings.hpp"
 #include "ui/embedded_picture.hpp"
 #include "ui/qt_conversion.hpp"
 
@@ -17,8 +16,7 @@
 namespace korvala::ui {
 
 WindowServices WindowServices::system() {
-    return {[] { return runtime::userSettingsInUse(runtime::writeFallbackWarning); },
-            showErrorMessageBox};
+    return {form::usersNumberSettings, showErrorMessageBox};
 }
 
 KorvalaWindow::KorvalaWindow(WindowServices services, QWidget* parent)

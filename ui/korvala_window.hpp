@@ -30,8 +30,7 @@ struct WindowServices {
     std::function<runtime::NumberSettings()> numberSettings;
     ErrorPresenter presentError;
 
-    // The user's settings (settings that cannot be used are told on standard error) and the
-    // message box.
+    // The user's settings (form::usersNumberSettings()) and the message box.
     [[nodiscard]] static WindowServices system();
 };
 

@@ -2,7 +2,6 @@
 // from then on hands every event the user raises to the form by name.
 #include "form/control_table.hpp"
 #include "form/korvala_form.hpp"
-#include "runtime/regional_settings.hpp"
 #include "web/web_controls.hpp"
 
 #include <emscripten.h>
@@ -11,10 +10,7 @@ namespace {
 
 struct Window {
     korvala::web::WebControls controls;
-    // The warning goes to the browser's console.
-    korvala::form::KorvalaForm form{
-        controls,
-        [] { return korvala::runtime::userSettingsInUse(korvala::runtime::writeFallbackWarning); }};
+    korvala::form::KorvalaForm form{controls};
 };
 
 Window& window() {

@@ -3,7 +3,6 @@
 #include "form/content.hpp"
 #include "form/control_table.hpp"
 #include "form/layout.hpp"
-#include "runtime/regional_settings.hpp"
 #include "win/colour_ref.hpp"
 #include "win/control_ids.hpp"
 #include "win/dpi.hpp"
@@ -72,7 +71,7 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 KorvalaWindow::KorvalaWindow(HINSTANCE instance)
     : instance_(instance), dpi_(kDefaultDpi), windowBrush_(brushOf(content::kWindowBackground)),
-      form_(*this, [] { return runtime::userSettingsInUse(runtime::writeFallbackWarning); }) {
+      form_(*this) {
     for (std::size_t position = 0; position < form::kControlCount; ++position) {
         if (const auto& background = form::controlTable().at(position).background) {
             brushes_.at(position) = brushOf(*background);

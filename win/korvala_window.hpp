@@ -23,8 +23,7 @@ inline constexpr const wchar_t* kWindowClass = L"KorvalaWindow";
 class KorvalaWindow : private form::FormControls {
 public:
     // Creates the window and its controls, hidden, and runs Form_Load. COM must be initialised
-    // (the drawing is decoded through it). The form reads the user's number settings; settings
-    // that cannot be used are told on standard error.
+    // (the drawing is decoded through it). The form calculates with form::usersNumberSettings().
     explicit KorvalaWindow(HINSTANCE instance);
     ~KorvalaWindow() override;
     KorvalaWindow(const KorvalaWindow&) = delete;
