@@ -173,8 +173,10 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY2(korvala::ui::installBulgarianToolkitTexts(*QCoreApplication::instance()),
-                 "qtbase_bg.qm is missing: tools/install-deps.sh test installs it");
+        const auto installed =
+            korvala::ui::installBulgarianToolkitTexts(*QCoreApplication::instance());
+        QVERIFY2(installed, qPrintable((installed ? QString() : installed.error()) +
+                                       QStringLiteral(": tools/install-deps.sh test installs it")));
     }
 
     void init() {
