@@ -38,6 +38,17 @@ web) wanted=("${build[@]}" "${web[@]}") ;;
     ;;
 esac
 
+# 32-bit Windows programs need a kernel that executes 32-bit x86 programs; where it does not,
+# Wine's i386 half would install but never run.
+if [[ " ${wanted[*]}" == *:i386* ]] && ! x86=$("$(dirname "$0")/x86-programs.sh"); then
+    echo "install-deps: leaving out the i386 packages, since $x86"
+    kept=()
+    for package in "${wanted[@]}"; do
+        [[ $package == *:i386 ]] || kept+=("$package")
+    done
+    wanted=("${kept[@]}")
+fi
+
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
     as_root=(sudo)
@@ -81,11 +92,20 @@ if [ ${#missing[@]} -gt 0 ]; then
     if install; then
         installed=true
     elif ! $updated; then
-        # With one part of the archive unread, the two architectures' candidates can differ,
-        # and a Multi-Arch: same library needs one version on both: the release's own agree.
-        release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-        echo "install-deps: installing again with the versions of $release itself"
-        install --target-release "$release" && installed=true
+        # With one part of the archive unread, a library that both architectures need in one
+        # version (Multi-Arch: same) can be newer on amd64 than anything i386 is offered.
+        pins=$("$(dirname "$0")/multiarch-pins.sh" "${missing[@]}")
+        if [ -n "$pins" ]; then
+            echo "install-deps: installing again with these pinned to the newest version both" \
+                "amd64 and i386 can get: $(paste -sd, <<<"$pins" | sed 's/,/, /g')"
+            preferences=$(mktemp)
+            trap 'rm -f "$apt_log" "$preferences"' EXIT
+            while read -r source version; do
+                printf 'Package: %s\nPin: version %s\nPin-Priority: 1001\n\n' "$source" "$version"
+            done <<<"$pins" >"$preferences"
+            install -o Dir::Etc::Preferences="$preferences" --allow-downgrades --no-remove &&
+                installed=true
+        fi
     fi
     if ! $installed; then
         echo "install-deps: could not install ${missing[*]}" >&2
