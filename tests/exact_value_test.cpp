@@ -1,0 +1,165 @@
+#include "calc/exact_value.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <limits>
+#include <numbers>
+#include <random>
+#include <vector>
+
+namespace korvala::calc {
+namespace {
+
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+
+ExactValue n(std::int64_t value) {
+    return ExactValue::integer(value);
+}
+ExactValue root(std::int64_t value) {
+    return squareRoot(n(value));
+}
+ExactValue pi() {
+    return ExactValue::pi();
+}
+
+TEST(ExactValue, KeepsOneCanonicalForm) {
+    EXPECT_EQ(ExactValue::fraction(6, 4), ExactValue::fraction(3, 2));
+    EXPECT_EQ(ExactValue::fraction(3, -6), ExactValue::fraction(-1, 2));
+    EXPECT_EQ(add(ExactValue::fraction(1, 6), ExactValue::fraction(1, 3)),
+              ExactValue::fraction(1, 2));
+    EXPECT_EQ(root(12), multiply(n(2), root(3)));
+    EXPECT_EQ(multiply(root(6), root(10)), multiply(n(2), root(15)));
+    EXPECT_EQ(add(root(2), pi()), add(pi(), root(2)));
+    EXPECT_EQ(subtract(add(pi(), root(2)), pi()), root(2));
+    EXPECT_EQ(subtract(root(3), root(3)), ExactValue());
+}
+
+TEST(ExactValue, DenestsAndDividesAsASchoolDoes) {
+    EXPECT_EQ(squareRoot(add(n(8), multiply(n(4), root(3)))), add(root(6), root(2)));
+    EXPECT_EQ(squareRoot(subtract(n(8), multiply(n(4), root(3)))), subtract(root(6), root(2)));
+    EXPECT_EQ(divide(n(1), subtract(root(3), root(2))), add(root(3), root(2)));
+    EXPECT_EQ(divide(n(1), multiply(root(2), pi())), divide(root(2), multiply(n(2), pi())));
+    EXPECT_EQ(multiply(divide(n(1), root(8)), n(4)), root(2));
+}
+
+TEST(ExactValue, NoneOutsideTheForm) {
+    ExactValue eight;
+    ExactValue nine;
+    for (const std::int64_t m : {2, 3, 5, 6, 7, 10, 11, 13, 14}) {
+        eight = nine;
+        nine = add(nine, root(m));
+    }
+    EXPECT_FALSE(eight.isNone());
+    for (const ExactValue& value : {
+             nine,
+             squareRoot(n(-4)),
+             squareRoot(pi()),
+             squareRoot(root(2)),
+             squareRoot(subtract(n(1), root(3))),
+             squareRoot(add(n(1), root(2))),
+             squareRoot(add(root(2), root(3))),
+             divide(n(1), ExactValue()),
+             divide(n(1), add(pi(), n(1))),
+             divide(n(1), add(add(n(1), root(2)), root(3))),
+         }) {
+        EXPECT_TRUE(value.isNone());
+    }
+}
+
+TEST(ExactValue, NoneOnOverflowNeverAWrongValue) {
+    EXPECT_EQ(ExactValue::fraction(kMin, 2), n(kMin / 2));
+    for (const ExactValue& value : {
+             multiply(ExactValue::fraction(kMax, 3), ExactValue::fraction(kMax, 5)),
+             add(ExactValue::fraction(1, kMax), ExactValue::fraction(1, kMax - 1)),
+             ExactValue::fraction(kMin, -1),
+             ExactValue::fraction(1, kMin),
+             add(n(kMax), n(1)),
+             subtract(n(0), n(kMin)),
+             divide(n(1), n(kMin)),
+             squareRoot(ExactValue::fraction(kMax, kMax - 1)),
+             multiply(root(kMax), root(kMax - 2)),
+             ExactValue::fromDouble(1e19),
+             ExactValue::fromDouble(1e-19),
+         }) {
+        EXPECT_TRUE(value.isNone());
+    }
+}
+
+TEST(ExactValue, NoneIsSticky) {
+    const ExactValue none = ExactValue::none();
+    for (const ExactValue& value :
+         {add(none, n(1)), add(n(1), none), subtract(none, n(1)), subtract(n(1), none),
+          multiply(none, n(0)), multiply(n(0), none), divide(none, n(1)), divide(n(1), none),
+          squareRoot(none)}) {
+        EXPECT_TRUE(value.isNone());
+    }
+}
+
+TEST(ExactValue, ReadsTheShortestDecimalOfADouble) {
+    EXPECT_EQ(ExactValue::fromDouble(0.1), ExactValue::fraction(1, 10));
+    EXPECT_EQ(ExactValue::fromDouble(-0.75), ExactValue::fraction(-3, 4));
+    EXPECT_EQ(ExactValue::fromDouble(1e-7), ExactValue::fraction(1, 10'000'000));
+    EXPECT_EQ(ExactValue::fromDouble(1e18), n(1'000'000'000'000'000'000));
+    EXPECT_EQ(ExactValue::fromDouble(0.1 + 0.2),
+              ExactValue::fraction(30'000'000'000'000'004, 100'000'000'000'000'000));
+    EXPECT_EQ(ExactValue::fromDouble(-0.0), ExactValue());
+    EXPECT_TRUE(ExactValue::fromDouble(std::numeric_limits<double>::infinity()).isNone());
+    EXPECT_TRUE(ExactValue::fromDouble(std::numeric_limits<double>::quiet_NaN()).isNone());
+}
+
+struct Both {
+    ExactValue exact;
+    double approximate = 0;
+};
+
+TEST(ExactValue, AgreesWithDoubleArithmetic) {
+    std::mt19937 random(20250611);
+    const auto pick = [&](int from, int to) {
+        return std::uniform_int_distribution<int>(from, to)(random);
+    };
+    const auto leaf = [&]() -> Both {
+        const int a = pick(1, 9);
+        const int b = pick(1, 9);
+        const auto real = static_cast<double>(a);
+        switch (pick(0, 3)) {
+        case 0:
+            return {n(a), real};
+        case 1:
+            return {ExactValue::fraction(a, b), real / b};
+        case 2:
+            return {root(a), std::sqrt(real)};
+        default:
+            return {multiply(n(a), pi()), real * std::numbers::pi};
+        }
+    };
+    int exact = 0;
+    for (int round = 0; round < 400; ++round) {
+        Both x = leaf();
+        for (int step = 0; step < 4; ++step) {
+            const Both y = leaf();
+            const std::vector<Both> results{
+                {add(x.exact, y.exact), x.approximate + y.approximate},
+                {subtract(x.exact, y.exact), x.approximate - y.approximate},
+                {multiply(x.exact, y.exact), x.approximate * y.approximate},
+                {divide(x.exact, y.exact), x.approximate / y.approximate},
+                {squareRoot(x.exact), std::sqrt(x.approximate)}};
+            const auto back = divide(multiply(x.exact, y.exact), y.exact);
+            EXPECT_TRUE(back.isNone() || x.exact.isNone() || back == x.exact);
+            EXPECT_EQ(subtract(add(x.exact, y.exact), y.exact), x.exact);
+            EXPECT_EQ(multiply(x.exact, y.exact), multiply(y.exact, x.exact));
+            x = results.at(static_cast<std::size_t>(pick(0, 4)));
+        }
+        if (!x.exact.isNone()) {
+            ++exact;
+            EXPECT_NEAR(x.exact.approximately(), x.approximate,
+                        1e-9 * std::max(1.0, std::fabs(x.approximate)));
+        }
+    }
+    EXPECT_GT(exact, 150);
+}
+
+} // namespace
+} // namespace korvala::calc
