@@ -1,3 +1,4 @@
+#include "calc/exact_text.hpp"
 #include "calc/exact_value.hpp"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <limits>
 #include <numbers>
 #include <random>
+#include <string_view>
 #include <vector>
 
 namespace korvala::calc {
@@ -23,6 +25,44 @@ ExactValue root(std::int64_t value) {
 }
 ExactValue pi() {
     return ExactValue::pi();
+}
+
+TEST(ExactText, WritesSchoolNotation) {
+    const ExactValue piSquared = multiply(pi(), pi());
+    const struct {
+        ExactValue value;
+        std::string_view text;
+    } cases[] = {
+        {divide(multiply(n(5), pi()), n(2)), "5π/2"},
+        {squareRoot(ExactValue::fraction(41, 4)), "√41/2"},
+        {multiply(pi(), squareRoot(ExactValue::fraction(9, 8))), "3π√2/4"},
+        {divide(n(6), pi()), "6/π"},
+        {divide(n(35), multiply(n(2), pi())), "35/(2π)"},
+        {squareRoot(add(n(8), multiply(n(4), root(3)))), "√6 + √2"},
+        {squareRoot(subtract(n(2), root(3))), "(√6 − √2)/2"},
+        {squareRoot(multiply(piSquared, subtract(n(8), multiply(n(4), root(3))))), "π(√6 − √2)"},
+        {multiply(n(7), pi()), "7π"},
+        {multiply(n(120), pi()), "120π"},
+        {ExactValue::fromDouble(2.5), "5/2"},
+        {subtract(n(2), root(3)), "2 − √3"},
+        {pi(), "π"},
+        {divide(pi(), pi()), "1"},
+        {ExactValue(), "0"},
+        {subtract(n(0), root(2)), "−√2"},
+        {subtract(root(2), n(3)), "√2 − 3"},
+        {divide(n(-1), piSquared), "−1/π²"},
+        {divide(add(n(3), root(5)), multiply(n(2), pi())), "(3 + √5)/(2π)"},
+        {divide(multiply(piSquared, add(n(2), root(2))), n(3)), "π²(2 + √2)/3"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(schoolText(c.value), c.text);
+    }
+}
+
+TEST(ExactText, NoneBeyondTwoTermsOfOnePowerOfPi) {
+    EXPECT_EQ(schoolText(add(add(n(1), root(2)), root(3))), std::nullopt);
+    EXPECT_EQ(schoolText(add(pi(), n(1))), std::nullopt);
+    EXPECT_EQ(schoolText(ExactValue::none()), std::nullopt);
 }
 
 TEST(ExactValue, KeepsOneCanonicalForm) {
@@ -108,6 +148,24 @@ TEST(ExactValue, ReadsTheShortestDecimalOfADouble) {
     EXPECT_EQ(ExactValue::fromDouble(-0.0), ExactValue());
     EXPECT_TRUE(ExactValue::fromDouble(std::numeric_limits<double>::infinity()).isNone());
     EXPECT_TRUE(ExactValue::fromDouble(std::numeric_limits<double>::quiet_NaN()).isNone());
+}
+
+// D = 4 and S = 4π, through T = 2R + H as the solver goes.
+TEST(ExactValue, SolvesDiameterAndSurfaceToSchoolTexts) {
+    const ExactValue d = n(4);
+    const ExactValue s = multiply(n(4), pi());
+    const ExactValue t = squareRoot(add(multiply(d, d), divide(multiply(n(2), s), pi())));
+    EXPECT_EQ(t, multiply(n(2), root(6)));
+    const ExactValue piT = multiply(pi(), t);
+    const ExactValue discriminant =
+        subtract(multiply(multiply(piT, pi()), t), multiply(multiply(n(4), s), pi()));
+    EXPECT_EQ(discriminant, multiply(n(8), multiply(pi(), pi())));
+    const ExactValue r = divide(subtract(piT, squareRoot(discriminant)), multiply(n(4), pi()));
+    const ExactValue h = squareRoot(subtract(multiply(d, d), multiply(n(4), multiply(r, r))));
+    const ExactValue v = multiply(multiply(multiply(pi(), r), r), h);
+    EXPECT_EQ(schoolText(r), "(√6 − √2)/2");
+    EXPECT_EQ(schoolText(h), "√6 + √2");
+    EXPECT_EQ(schoolText(v), "π(√6 − √2)");
 }
 
 struct Both {
