@@ -9,7 +9,7 @@ if(korvala_x86_status EQUAL 0)
     set(KORVALA_X86_TESTS_SKIPPED OFF)
 else()
     set(KORVALA_X86_TESTS_SKIPPED ON)
-    message(STATUS "${KORVALA_X86_PROGRAMS}: the tests that run them are reported skipped")
+    message(NOTICE "${KORVALA_X86_PROGRAMS}: the tests that run them are reported skipped")
 endif()
 # Every program of this build is a 32-bit x86 one.
 if(WIN32 AND CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
