@@ -93,6 +93,9 @@ public:
     DecimalReader(std::string_view text, const NumberSettings& settings)
         : text_(text), settings_(settings) {}
 
+    // The bytes of the number read; 0 where the text holds none.
+    [[nodiscard]] std::size_t length() const { return pos_; }
+
     double read() {
         readSign();
         const bool continues = readIntegerPart();
@@ -100,6 +103,7 @@ public:
             readFraction();
         }
         if (integerDigits_.empty() && fractionDigits_.empty()) {
+            pos_ = 0;
             return 0.0;
         }
         if (continues) {
@@ -284,21 +288,29 @@ private:
 
 } // namespace
 
-double parseLeadingNumber(std::string_view text, const NumberSettings& settings) {
-    const bool hasBlanks = std::any_of(text.begin(), text.end(), isBlank);
-    const std::string compact = hasBlanks ? withoutBlanks(text) : std::string();
-    const std::string_view rest = hasBlanks ? std::string_view(compact) : text;
+LeadingNumber parseLeadingNumberAndRest(std::string_view text, const NumberSettings& settings) {
+    std::string compact = withoutBlanks(text);
+    const std::string_view rest = compact;
     if (rest.size() >= 2 && rest[0] == '&') {
         const std::string_view digits = rest.substr(2);
         if (rest[1] == 'H' || rest[1] == 'h') {
-            return wholeFromHexDigits(withoutLeadingZeros(leadingRun(digits, isHexDigit)));
+            const std::string_view hexDigits = leadingRun(digits, isHexDigit);
+            return {wholeFromHexDigits(withoutLeadingZeros(hexDigits)),
+                    compact.substr(2 + hexDigits.size()), true};
         }
         if (rest[1] == 'O' || rest[1] == 'o') {
-            return wholeFromHexDigits(
-                octalToHex(withoutLeadingZeros(leadingRun(digits, isOctalDigit))));
+            const std::string_view octalDigits = leadingRun(digits, isOctalDigit);
+            return {wholeFromHexDigits(octalToHex(withoutLeadingZeros(octalDigits))),
+                    compact.substr(2 + octalDigits.size()), true};
         }
     }
-    return DecimalReader(rest, settings).read();
+    DecimalReader reader(rest, settings);
+    const double value = reader.read();
+    return {value, compact.substr(reader.length()), reader.length() > 0};
+}
+
+double parseLeadingNumber(std::string_view text, const NumberSettings& settings) {
+    return parseLeadingNumberAndRest(text, settings).value;
 }
 
 } // namespace korvala::runtime

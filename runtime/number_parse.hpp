@@ -13,14 +13,26 @@
 // POSIX settings no grouping symbol exists, so "2,5" reads as 2 and "1,234.5" as 1. The only
 // failure is a number beyond the double range, which throws RunTimeError(Overflow). Any bytes
 // and any settings are accepted.
+//
+// parseLeadingNumberAndRest() reads the same number and also hands back what follows it, blanks
+// dropped: the whole text where it holds no number ("π" gives 0 and "π"; "7π7" 7 and "π7").
 #pragma once
 
 #include "runtime/number_settings.hpp"
 
+#include <string>
 #include <string_view>
 
 namespace korvala::runtime {
 
+struct LeadingNumber {
+    double value = 0.0;
+    std::string rest;
+    bool found = false; // false where the text holds no number at its start
+};
+
 [[nodiscard]] double parseLeadingNumber(std::string_view text, const NumberSettings& settings);
+[[nodiscard]] LeadingNumber parseLeadingNumberAndRest(std::string_view text,
+                                                      const NumberSettings& settings);
 
 } // namespace korvala::runtime
