@@ -1,19 +1,30 @@
 #include "calc/calculation.hpp"
 
+#include "calc/exact_text.hpp"
+#include "calc/typed_value.hpp"
 #include "runtime/number_format.hpp"
-#include "runtime/number_parse.hpp"
 
 namespace korvala::calc {
+
+namespace {
+
+Surface surfaceOf(Symbol symbol, const SymbolValues& values, const ExactSymbolValues& exact,
+                  const runtime::NumberSettings& settings) {
+    const std::size_t i = indexOf(symbol);
+    return {values[i], runtime::formatSevenDecimals(values[i], settings), schoolText(exact[i])};
+}
+
+} // namespace
 
 CalculationOutcome calculate(const CalculationInput& input,
                              const runtime::NumberSettings& settings) {
     try {
-        Cylinder parsed{};
+        std::array<TypedValue, kQuantityCount> typed{};
         bool valid = true;
         for (const Quantity quantity : kQuantities) {
             const std::size_t i = indexOf(quantity);
-            parsed[i] = runtime::parseLeadingNumber(input.texts[i], settings);
-            if (input.checks[i] && !(parsed[i] > 0.0)) {
+            typed[i] = readTypedValue(input.texts[i], settings);
+            if (input.checks[i] && !(typed[i].value > 0.0)) {
                 valid = false;
             }
         }
@@ -21,14 +32,29 @@ CalculationOutcome calculate(const CalculationInput& input,
             return Declined{};
         }
         const GivenPair pair = givenPairOf(input.type);
-        const SymbolValues values =
-            solve(input.type, parsed[indexOf(pair.first)], parsed[indexOf(pair.second)]);
+        const TypedValue& first = typed[indexOf(pair.first)];
+        const TypedValue& second = typed[indexOf(pair.second)];
+        const SymbolValues solved = solve(input.type, first.value, second.value);
+        const std::optional<SymbolValues> surfaces = withSurfaces(solved);
+        const SymbolValues& values = surfaces ? *surfaces : solved;
+        const ExactSymbolValues exact = solveExactly(input.type, first.exact, second.exact);
         Completed completed;
         for (std::size_t i = 0; i < kQuantityCount; ++i) {
             completed.values[i] = values[i];
             completed.texts[i] = runtime::formatSevenDecimals(values[i], settings);
+            completed.exact[i] = schoolText(exact[i]);
+            completed.rounded[i] = completed.exact[i] && !decimalsAreExact(exact[i]);
         }
-        completed.steps = stepLines(input.type, values, settings);
+        for (const Quantity quantity : {pair.first, pair.second}) {
+            completed.typedWithPi[indexOf(quantity)] = typed[indexOf(quantity)].withPi;
+        }
+        completed.steps = stepLines(stepsOf(input.type), values, exact, settings);
+        if (surfaces) {
+            completed.base = surfaceOf(Symbol::B, values, exact, settings);
+            completed.total = surfaceOf(Symbol::S1, values, exact, settings);
+            std::vector<StepLine> lines = stepLines(surfaceSteps(), values, exact, settings);
+            completed.steps.insert(completed.steps.end(), lines.begin(), lines.end());
+        }
         return completed;
     } catch (const runtime::RunTimeError& error) {
         return Failed{error.number()};

@@ -9,6 +9,11 @@
 // caller's. Throws runtime::RunTimeError: InvalidArgument for a pair that no cylinder has (a
 // square root of a negative number), Overflow for a result beyond the double range,
 // DivisionByZero where a product has underflowed to zero.
+//
+// withSurfaces() adds the base B and the total surface S₁ to a solved cylinder's values, or gives
+// nothing where either lies beyond the double range: they describe the cylinder and never stop
+// its calculation. solveExactly() runs the same steps, the surfaces' included, on the exact
+// given values; it never throws, and a value without an exact form is none.
 #pragma once
 
 #include "calc/problem_type.hpp"
@@ -16,12 +21,18 @@
 #include "calc/steps.hpp"
 
 #include <array>
+#include <optional>
 
 namespace korvala::calc {
 
 using Cylinder = std::array<double, kQuantityCount>;
 
 [[nodiscard]] SymbolValues solve(ProblemType type, double firstGiven, double secondGiven);
+
+[[nodiscard]] std::optional<SymbolValues> withSurfaces(SymbolValues values);
+
+[[nodiscard]] ExactSymbolValues solveExactly(ProblemType type, const ExactValue& firstGiven,
+                                             const ExactValue& secondGiven);
 
 [[nodiscard]] Cylinder completeCylinder(ProblemType type, double firstGiven, double secondGiven);
 

@@ -1,7 +1,9 @@
 #include "calc/step_lines.hpp"
 
+#include "calc/exact_text.hpp"
 #include "runtime/number_format.hpp"
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -34,19 +36,41 @@ std::string substituted(std::string_view formula, const SymbolValues& values,
     return text;
 }
 
+constexpr std::int64_t kSevenDecimals = 10'000'000;
+
 } // namespace
 
-std::vector<StepLine> stepLines(ProblemType type, const SymbolValues& values,
+bool decimalsAreExact(const ExactValue& value) {
+    const std::span<const Term> terms = value.terms();
+    if (value.isNone() || terms.size() > 1) {
+        return false;
+    }
+    if (terms.empty()) {
+        return true;
+    }
+    const Term& term = terms.front();
+    return term.piPower == 0 && term.radicand == 1 &&
+           kSevenDecimals % term.coefficient.denominator == 0;
+}
+
+std::vector<StepLine> stepLines(std::span<const Step> steps, const SymbolValues& values,
+                                const ExactSymbolValues& exact,
                                 const runtime::NumberSettings& settings) {
     std::vector<StepLine> lines;
-    for (const Step& step : stepsOf(type)) {
+    for (const Step& step : steps) {
+        const std::size_t i = indexOf(step.symbol);
         std::string text(letterOf(step.symbol));
         text += " = ";
         text += step.formula;
         text += " = ";
         text += substituted(step.formula, values, settings);
         text += " = ";
-        text += runtime::formatSevenDecimals(values[indexOf(step.symbol)], settings);
+        if (const std::optional<std::string> form = schoolText(exact[i]);
+            form && !decimalsAreExact(exact[i])) {
+            text += *form;
+            text += " ≈ ";
+        }
+        text += runtime::formatSevenDecimals(values[i], settings);
         lines.push_back({step.symbol, std::move(text)});
     }
     return lines;

@@ -28,11 +28,32 @@ struct OutcomeWriter {
             texts.push_back(completed.texts[i]);
             shown.push_back(form::shownText(completed.values[i], settings));
         }
+        Json exact = Json::array();
+        for (const std::optional<std::string>& form : completed.exact) {
+            exact.push_back(orNull(form));
+        }
         Json steps = Json::array();
         for (const calc::StepLine& line : completed.steps) {
             steps.push_back(line.text);
         }
-        return {{"outcome", "completed"}, {"texts", texts}, {"shown", shown}, {"steps", steps}};
+        return {{"outcome", "completed"},
+                {"texts", texts},
+                {"shown", shown},
+                {"exact", exact},
+                {"base", surface(completed.base)},
+                {"total", surface(completed.total)},
+                {"steps", steps}};
+    }
+
+    static Json orNull(const std::optional<std::string>& text) {
+        return text ? Json(*text) : Json(nullptr);
+    }
+
+    static Json surface(const std::optional<calc::Surface>& value) {
+        if (!value) {
+            return nullptr;
+        }
+        return {{"text", value->text}, {"exact", orNull(value->exact)}};
     }
 
     Json operator()(const calc::Failed& failed) const {

@@ -9,7 +9,18 @@ namespace korvala::form {
 
 Answer answerOf(calc::ProblemType type, const calc::Completed& completed,
                 const runtime::NumberSettings& settings) {
-    Answer answer{type, completed.values, completed.texts, {}, std::string(content::kGivenCaption)};
+    Answer answer{type,
+                  completed.values,
+                  completed.texts,
+                  {},
+                  completed.typedWithPi,
+                  {},
+                  std::string(content::kGivenCaption)};
+    for (std::size_t i = 0; i < calc::kQuantityCount; ++i) {
+        if (completed.rounded.at(i)) {
+            answer.exact.at(i) = completed.exact.at(i);
+        }
+    }
     for (const calc::StepLine& line : completed.steps) {
         answer.working.push_back(line.text);
     }
@@ -34,9 +45,11 @@ std::string announcementOf(const Answer& answer) {
         if (!sentence.empty()) {
             sentence += "; ";
         }
-        sentence.append(letterOf(quantity))
-            .append(" = ")
-            .append(answer.texts.at(calc::indexOf(quantity)));
+        sentence.append(letterOf(quantity)).append(" = ");
+        if (const std::optional<std::string>& exact = answer.exact.at(calc::indexOf(quantity))) {
+            sentence.append(*exact).append(content::kApproximately);
+        }
+        sentence.append(answer.texts.at(calc::indexOf(quantity)));
     }
     return sentence;
 }

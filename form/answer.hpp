@@ -11,6 +11,7 @@
 #include "runtime/number_settings.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,14 +21,18 @@ struct Answer {
     calc::ProblemType type = calc::ProblemType::RH;
     calc::Cylinder values{};
     std::array<std::string, calc::kQuantityCount> texts; // as the regional settings write them
-    std::vector<std::string> working;                    // one line a step, in the order computed
-    std::string given;                                   // "Дадени: R = 1; H = 1"
+    // The exact forms where the decimals only approximate them ("5π/2"), else nothing.
+    std::array<std::optional<std::string>, calc::kQuantityCount> exact{};
+    std::array<bool, calc::kQuantityCount> typedWithPi{};
+    std::vector<std::string> working; // one line a step, in the order computed
+    std::string given;                // "Дадени: R = 1; H = 1"
 };
 
 [[nodiscard]] Answer answerOf(calc::ProblemType type, const calc::Completed& completed,
                               const runtime::NumberSettings& settings);
 
-// The three computed quantities in quantity order: "D = 2,2360680; S = 6,2831853; V = 3,1415927".
+// The three computed quantities in quantity order, each with its exact form first where the
+// decimals only approximate it: "D = √5, около 2,2360680; S = 2π, около 6,2831853; V = 3".
 [[nodiscard]] std::string announcementOf(const Answer& answer);
 // The solution as plain text: the given pair's line, then the working, a line each.
 [[nodiscard]] std::string solutionText(const Answer& answer);

@@ -41,6 +41,9 @@ inline constexpr std::string_view kProblemListName = "Дадени величи�
 inline constexpr std::string_view kStatementName = "Условие на задачата";
 inline constexpr std::string_view kPictureName = "Чертеж на цилиндър с означени R, H и D";
 
+// Between a value's exact form and its decimals where it is read out: "V = 5π/2, около 7,8539816".
+inline constexpr std::string_view kApproximately = ", около ";
+
 // A run-time error as the user meets it: titled with the caption, its number and its text.
 struct ErrorMessage {
     std::string title;

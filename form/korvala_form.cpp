@@ -113,9 +113,13 @@ void KorvalaForm::SolveCylinder() {
     if (const auto* completed = std::get_if<calc::Completed>(&outcome)) {
         // The box shows the start of the value (or its scientific form where the start would
         // mislead), and offers the full text or the working.
+        // A value typed with π stays as typed, so that calculating again gives the same answer.
         const std::array<std::string, calc::kQuantityCount> offered = offeredTexts(*completed);
         for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-            controls_.setValueText(row, shownText(completed->values.at(row), settings),
+            controls_.setValueText(row,
+                                   completed->typedWithPi.at(row)
+                                       ? texts.at(row)
+                                       : shownText(completed->values.at(row), settings),
                                    offered.at(row));
         }
         controls_.answerShown(answerOf(*type, *completed, settings));

@@ -3,7 +3,8 @@
 // another magnitude (see fitToWidth()). After a completed calculation a given value offers its
 // full seven-decimal text and a computed one the working that led to it: its line of the
 // calculation's steps, after the lines of the values computed on its way that have no box of
-// their own (T before R of "D S"), the lines separated by "\n".
+// their own (T before R of "D S"), the lines separated by "\n". The S box offers the lines of
+// the base B and the total surface S₁ after its own text.
 #pragma once
 
 #include "calc/calculation.hpp"

@@ -58,6 +58,16 @@ TEST_P(WorkedExamples, CompleteTheCylinderToTheLastDigit) {
     EXPECT_EQ(completed->texts, example.texts);
     EXPECT_EQ(shownTexts(*completed, settings), example.shown);
     EXPECT_EQ(linesOf(*completed), example.steps);
+    Texts exact;
+    for (std::size_t i = 0; i < kQuantityCount; ++i) {
+        exact[i] = completed->exact[i].value_or("");
+    }
+    EXPECT_EQ(exact, example.exact);
+    ASSERT_TRUE(completed->base && completed->total);
+    EXPECT_EQ(completed->base->text, example.base[0]);
+    EXPECT_EQ(completed->base->exact.value_or(""), example.base[1]);
+    EXPECT_EQ(completed->total->text, example.total[0]);
+    EXPECT_EQ(completed->total->exact.value_or(""), example.total[1]);
 }
 
 TEST(Working, FollowsTheDecimalComma) {

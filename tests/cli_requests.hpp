@@ -37,13 +37,28 @@ inline std::string joined(std::span<const std::string> texts) {
     return list;
 }
 
+// A JSON string, or null for "".
+inline std::string orNull(const std::string& text) {
+    return text.empty() ? "null" : "\"" + text + "\"";
+}
+
+// {"text": seven decimals, "exact": the exact form or null}
+inline std::string surface(const std::array<std::string, 2>& value) {
+    return R"({"text":")" + value[0] + R"(","exact":)" + orNull(value[1]) + "}";
+}
+
 inline ExpectedSession tableSession() {
     ExpectedSession session;
     for (const WorkedExample& example : workedExamples()) {
         session.input += requestLine(example.type, example.typed) + "\r\n";
+        std::string exact;
+        for (const std::string& form : example.exact) {
+            exact += (exact.empty() ? "" : ",") + orNull(form);
+        }
         session.output += R"({"outcome":"completed","texts":[)" + joined(example.texts) +
-                          R"(],"shown":[)" + joined(example.shown) + R"(],"steps":[)" +
-                          joined(example.steps) + "]}\n";
+                          R"(],"shown":[)" + joined(example.shown) + R"(],"exact":[)" + exact +
+                          R"(],"base":)" + surface(example.base) + R"(,"total":)" +
+                          surface(example.total) + R"(,"steps":[)" + joined(example.steps) + "]}\n";
     }
     for (const ErrorExample& example : errorExamples()) {
         session.input += requestLine(example.type, example.typed) + "\n";

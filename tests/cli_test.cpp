@@ -171,14 +171,18 @@ TEST(ResponseLine, HasOneShapePerOutcome) {
     EXPECT_EQ(outcomeLine(calc::Declined{}, settings), R"({"outcome":"declined"})");
     EXPECT_EQ(outcomeLine(calc::Failed{runtime::ErrorNumber::DivisionByZero}, settings),
               R"({"outcome":"error","number":11,"message":"Деление на нула"})");
-    calc::Completed completed{
-        {31415926.5358979, 1, 2, 3, 4},
-        {"31415926.5358979", "1.0000000", "2.0000000", "3.0000000", "4.0000000"},
-        {{calc::Symbol::T, "T = 1"}, {calc::Symbol::R, "R = 2"}}};
-    EXPECT_EQ(outcomeLine(completed, settings),
-              R"({"outcome":"completed","texts":["31415926.5358979","1.0000000","2.0000000",)"
-              R"("3.0000000","4.0000000"],"shown":["3.142E7","1.00000","2.00000","3.00000",)"
-              R"("4.00000"],"steps":["T = 1","R = 2"]})");
+    calc::Completed completed;
+    completed.values = {31415926.5358979, 1, 2, 3, 4};
+    completed.texts = {"31415926.5358979", "1.0000000", "2.0000000", "3.0000000", "4.0000000"};
+    completed.exact = {"10000000π", "1", "2", std::nullopt, "4"};
+    completed.base = calc::Surface{5, "5.0000000", std::nullopt};
+    completed.steps = {{calc::Symbol::T, "T = 1"}, {calc::Symbol::R, "R = 2"}};
+    EXPECT_EQ(
+        outcomeLine(completed, settings),
+        R"({"outcome":"completed","texts":["31415926.5358979","1.0000000","2.0000000",)"
+        R"("3.0000000","4.0000000"],"shown":["3.142E7","1.00000","2.00000","3.00000",)"
+        R"("4.00000"],"exact":["10000000π","1","2",null,"4"],)"
+        R"("base":{"text":"5.0000000","exact":null},"total":null,"steps":["T = 1","R = 2"]})");
     EXPECT_EQ(invalidLine(3, "not valid JSON"),
               R"({"outcome":"invalid","line":3,"message":"not valid JSON"})");
 }
@@ -187,7 +191,9 @@ TEST(ResponseLine, HasOneShapePerOutcome) {
 TEST(ResponseLine, SymbolsThatAreNotUtf8AreReplaced) {
     runtime::NumberSettings settings;
     settings.decimalSymbol = "\xFF";
-    calc::Completed completed{{1, 1, 1, 1, 1}, {"1\xFF", "", "", "", ""}};
+    calc::Completed completed;
+    completed.values = {1, 1, 1, 1, 1};
+    completed.texts = {"1\xFF", "", "", "", ""};
     const std::string line = outcomeLine(completed, settings);
     EXPECT_TRUE(nlohmann::json::accept(line)) << line;
     EXPECT_NE(line.find("1\xEF\xBF\xBD"), std::string::npos) << line;

@@ -83,13 +83,25 @@ TEST_F(Form, ClearEmptiesTheValuesAndKeepsThePair) {
     EXPECT_EQ(controls_.rows(), cleared);
 }
 
+// A value typed with π stays as typed, so that pressing again gives the same cylinder; the other
+// values are written as the boxes show numbers.
+TEST_F(Form, AValueTypedWithPiStaysAsTyped) {
+    enter(calc::ProblemType::HS, {"", "7", "", "70π", ""});
+    form_.Command1_Click(kCalculateButton);
+    const RowsState first = controls_.rows();
+    EXPECT_EQ(first.texts, (test::Texts{"5.00000", "7.00000", "12.2065", "70π", "549.778"}));
+    form_.Command1_Click(kCalculateButton);
+    EXPECT_EQ(controls_.rows(), first);
+}
+
 // The answer read out beside the boxes follows the values: it comes with a completed
 // calculation, stays through a decline and an error, and goes when the values are emptied.
 TEST_F(Form, TheAnswerReadOutFollowsTheValues) {
     EXPECT_EQ(controls_.announced(), "");
     enter(calc::ProblemType::RH, {"1", "1", "", "", ""});
     form_.Command1_Click(kCalculateButton);
-    const std::string answer = "D = 2.2360680; S = 6.2831853; V = 3.1415927";
+    const std::string answer =
+        "D = √5, около 2.2360680; S = 2π, около 6.2831853; V = π, около 3.1415927";
     EXPECT_EQ(controls_.announced(), answer);
     std::string solution = "Дадени: R = 1; H = 1";
     for (const std::string& line : test::workedExamples().front().steps) {
