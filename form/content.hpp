@@ -41,6 +41,10 @@ inline constexpr std::string_view kProblemListName = "Дадени величи�
 inline constexpr std::string_view kStatementName = "Условие на задачата";
 inline constexpr std::string_view kPictureName = "Чертеж на цилиндър с означени R, H и D";
 
+// The page's key that types π into a value box: a phone's decimal keypad has none.
+inline constexpr std::string_view kPiKeyText = "π";
+inline constexpr std::string_view kPiKeyName = "Въведи π";
+
 // Between a value's exact form and its decimals where it is read out: "V = 5π/2, около 7,8539816".
 inline constexpr std::string_view kApproximately = ", около ";
 

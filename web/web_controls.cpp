@@ -3,6 +3,7 @@
 #include "form/content.hpp"
 
 #include <algorithm>
+#include <array>
 #include <emscripten.h>
 #include <limits>
 
@@ -28,15 +29,17 @@ EM_JS(void, korvala_set_list_index, (int position),
       { korvalaPage.controls.setListIndex(position); });
 EM_JS(void, korvala_present_error, (const char* title, const char* text),
       { korvalaPage.controls.presentError(UTF8ToString(title), UTF8ToString(text)); });
-// texts: the five seven-decimal texts, a line each; working: the steps, a line each; solution:
-// the plain text the page copies.
+// r to v: the values; piR to piV: the number a given value was typed as a multiple of π with, NaN
+// for the others; texts: the five seven-decimal texts, a line each; working: the steps, a line
+// each; solution: the plain text the page copies.
 EM_JS(void, korvala_show_answer,
-      (int type, double r, double h, double d, double s, double v, const char* texts,
-       const char* announcement, const char* working, const char* solution),
+      (int type, double r, double h, double d, double s, double v, double piR, double piH,
+       double piD, double piS, double piV, const char* texts, const char* announcement,
+       const char* working, const char* solution),
       {
-          korvalaPage.controls.showAnswer(type, [ r, h, d, s, v ], UTF8ToString(texts),
-                                          UTF8ToString(announcement), UTF8ToString(working),
-                                          UTF8ToString(solution));
+          korvalaPage.controls.showAnswer(type, [ r, h, d, s, v ], [ piR, piH, piD, piS, piV ],
+                                          UTF8ToString(texts), UTF8ToString(announcement),
+                                          UTF8ToString(working), UTF8ToString(solution));
       });
 EM_JS(void, korvala_clear_answer, (), { korvalaPage.controls.clearAnswer(); });
 // NOLINTEND(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
@@ -109,8 +112,13 @@ void WebControls::answerShown(const form::Answer& answer) {
         return joined;
     };
     const calc::Cylinder& values = answer.values;
+    std::array<double, calc::kQuantityCount> timesPi{};
+    for (std::size_t i = 0; i < calc::kQuantityCount; ++i) {
+        timesPi.at(i) = answer.typedTimesPi.at(i).value_or(std::numeric_limits<double>::quiet_NaN());
+    }
     korvala_show_answer(static_cast<int>(answer.type), values[0], values[1], values[2], values[3],
-                        values[4], lines(answer.texts).c_str(),
+                        values[4], timesPi[0], timesPi[1], timesPi[2], timesPi[3], timesPi[4],
+                        lines(answer.texts).c_str(),
                         form::announcementOf(answer).c_str(), lines(answer.working).c_str(),
                         form::solutionText(answer).c_str());
 }

@@ -1,5 +1,6 @@
 #include "web/window_markup.hpp"
 
+#include "calc/quantity.hpp"
 #include "form/content.hpp"
 #include "form/control_table.hpp"
 #include "form/layout.hpp"
@@ -31,6 +32,23 @@ std::string placed(const layout::TwipRect& designed) {
     const layout::PixelRect rect = designed.pixels();
     return "--left: " + pixels(rect.left) + "; --top: " + pixels(rect.top) +
            "; --width: " + pixels(rect.width) + "; --height: " + pixels(rect.height) + ";";
+}
+
+// The page's π key, in the gap between the frame and the picture, level with the last value row:
+// beside the boxes it types into, in the designed window's spare room.
+constexpr layout::TwipRect kPiKey{
+    layout::kFrame.left + layout::kFrame.width + layout::kRowPitch / 3,
+    layout::kFrame.top + layout::rowTop(calc::kQuantityCount - 1),
+    layout::kPicture.left - layout::kFrame.left - layout::kFrame.width -
+        2 * (layout::kRowPitch / 3),
+    layout::kRowHeight};
+
+// The π key takes no focus, so that the box it types into keeps it (and a phone its keyboard);
+// a keyboard types "pi" instead.
+std::string piKeyMarkup() {
+    return R"(<button type="button" id="pi-key" tabindex="-1" aria-label=")" +
+           htmlEscaped(content::kPiKeyName) + R"(">)" + htmlEscaped(content::kPiKeyText) +
+           "</button>";
 }
 
 // The statement as the page holds it: each line ended by the one character the browser keeps.
@@ -102,14 +120,14 @@ std::string windowMarkup() {
     bool inFrame = false;
     for (const form::ControlDesign& design : form::controlTable()) {
         if (inFrame && design.container != form::Container::Frame) {
-            html += "</fieldset>";
+            html += "</fieldset>" + piKeyMarkup();
             inFrame = false;
         }
         html += element(design);
         inFrame = inFrame || design.kind == form::ControlKind::Frame;
     }
     if (inFrame) {
-        html += "</fieldset>";
+        html += "</fieldset>" + piKeyMarkup();
     }
     return html + "</div>";
 }
@@ -120,6 +138,7 @@ std::string windowStyle() {
                       "pt; --window-background: " + colour(content::kWindowBackground) +
                       "; --touch-zoom: " + std::to_string(kTouchZoom) + "; }\n#window { " +
                       placed(layout::kClientArea) + " }\n";
+    css += "#pi-key { " + placed(kPiKey) + " }\n";
     for (const form::ControlDesign& design : form::controlTable()) {
         css += "[data-name=\"" + design.objectName() + "\"] { " + placed(design.rect);
         if (design.background) {

@@ -12,6 +12,7 @@ import {
   desktop,
   examples,
   expectPairApplied,
+  focusedName,
   fullValues,
   listIndex,
   listOption,
@@ -144,6 +145,56 @@ test('on a phone the worked examples work by touch, the full values in view', as
   }
   await button(page, 1).tap();
   assert.deepEqual(await texts(page), Array(5).fill(''));
+  assert.deepEqual(problems, []);
+  await window.close();
+});
+
+// The textbook's problem: the lateral surface 70π and the height 7.
+test('on a phone the π key types π where the caret is, within the limit, the focus left in the box', async () => {
+  const window = await served.open(phone);
+  const { page, problems } = window;
+  const key = page.getByRole('button', { name: 'Въведи π' });
+  const size = await key.boundingBox();
+  assert.ok(size.width >= finger && size.height >= finger, `${size.width} × ${size.height}`);
+  await listOption(page, 5).tap();
+  await valueBox(page, 1).tap();
+  await page.keyboard.type('7');
+  await valueBox(page, 3).tap();
+  await page.keyboard.type('70');
+  await key.tap();
+  assert.equal(await focusedName(page), 'Text2(3)');
+  await button(page, 0).tap();
+  assert.deepEqual(await texts(page), ['5,00000', '7,00000', '12,2065', '70π', '549,778']);
+  assert.match(await page.getByRole('status').textContent(), /V = 175π, около 549,7787144/);
+  // Full, a box takes no π; a locked one takes none at all.
+  await valueBox(page, 1).tap();
+  await page.keyboard.press('Control+A');
+  await page.keyboard.type('1234567');
+  await key.tap();
+  assert.equal(await valueBox(page, 1).inputValue(), '1234567');
+  await valueBox(page, 4).tap();
+  await key.tap();
+  assert.equal(await valueBox(page, 4).inputValue(), '549,778');
+  assert.deepEqual(problems, []);
+  await window.close();
+});
+
+test('in the designed window the π key stands between the values and the picture', async () => {
+  const window = await served.open(desktop);
+  const { page, problems } = window;
+  const rectOf = (locator) =>
+    locator.evaluate((element) => element.getBoundingClientRect().toJSON());
+  const key = await rectOf(page.getByRole('button', { name: 'Въведи π' }));
+  const frame = await rectOf(page.locator('[data-name="Frame1"]'));
+  const picture = await rectOf(page.locator('[data-name="Picture1"]'));
+  const lastRow = await rectOf(valueBox(page, 4));
+  assert.ok(key.left >= frame.right && key.right <= picture.left, JSON.stringify(key));
+  assert.ok(key.top >= lastRow.top - 1 && key.bottom <= lastRow.bottom + 1, JSON.stringify(key));
+  await valueBox(page, 0).click();
+  await page.keyboard.type('2');
+  await page.getByRole('button', { name: 'Въведи π' }).click();
+  assert.equal(await valueBox(page, 0).inputValue(), '2π');
+  assert.equal(await focusedName(page), 'Text2(0)');
   assert.deepEqual(problems, []);
   await window.close();
 });

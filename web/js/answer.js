@@ -13,7 +13,7 @@ export function createAnswerView({ status, solution, drawing }, description, onC
       history.replaceState(
         history.state,
         '',
-        `#${fragmentOf(description.letters, pair, answer.values)}`,
+        `#${fragmentOf(description.letters, pair, answer.values, answer.timesPi)}`,
       );
       status.textContent = answer.announcement;
       solution.show(answer);

@@ -48,11 +48,13 @@ export const controls = {
   presentError(title, text) {
     this.errorDialog.show(title, text);
   },
+  // timesPi: for each value typed as a multiple of π the number before π, NaN for the others;
   // texts and working: a line each.
-  showAnswer(type, values, texts, announcement, working, solution) {
+  showAnswer(type, values, timesPi, texts, announcement, working, solution) {
     this.answerView.show({
       type,
       values,
+      timesPi: timesPi.map((number) => (Number.isNaN(number) ? null : number)),
       texts: texts.split('\n'),
       announcement,
       working: working.split('\n'),

@@ -9,6 +9,7 @@ import { wireEvents } from './events.js';
 import { keepFocusInCycle } from './focus_cycle.js';
 import { keepForOffline } from './offline.js';
 import { openLink } from './open_link.js';
+import { wirePiKey } from './pi_key.js';
 import { createProblemList } from './problem_list.js';
 import { createScaleDrawing } from './scale_drawing.js';
 import { wireShare } from './share.js';
@@ -47,6 +48,7 @@ core.whenReady(() => {
     answerView,
   });
   wireEvents(windowControls, description);
+  wirePiKey(document.getElementById('pi-key'), windowControls.valueBoxes);
   keepFocusInCycle(windowControls.focusCycle);
 
   // Start-up empties the values, and with them the address's fragment: read it first.

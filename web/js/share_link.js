@@ -1,14 +1,23 @@
 // A calculation as a link: the address's fragment names the two given quantities of the pair and
 // the values the calculation read, "R=1&H=2.5", so that the link gives the same cylinder in a
-// browser of any language. Both directions are plain functions of their arguments.
+// browser of any language; a value typed as a multiple of π stays one, "V=2.5pi", and so exact.
+// Both directions are plain functions of their arguments.
 
 // The shortest text that reads back to the same double, "." as its decimal point, no grouping,
 // and an exponent without "+" (which the program's reading of numbers also takes).
 const shortest = (value) => String(value).replace('e+', 'e');
 
-// letters: the quantities' letters by quantity index; pair: the given pair's two indices.
-export function fragmentOf(letters, pair, values) {
-  return pair.map((row) => `${letters[row]}=${shortest(values[row])}`).join('&');
+// letters: the quantities' letters by quantity index; pair: the given pair's two indices;
+// timesPi: by quantity index, the number a value was typed as a multiple of π with, or null.
+export function fragmentOf(letters, pair, values, timesPi) {
+  const valueText = (row) => {
+    const number = timesPi[row];
+    if (number === null) {
+      return shortest(values[row]);
+    }
+    return number === 1 ? 'pi' : `${shortest(number)}pi`;
+  };
+  return pair.map((row) => `${letters[row]}=${valueText(row)}`).join('&');
 }
 
 // The problem type and the two given texts a fragment names ("#" or not), or null for anything
