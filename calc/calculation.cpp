@@ -46,7 +46,7 @@ CalculationOutcome calculate(const CalculationInput& input,
             completed.rounded[i] = completed.exact[i] && !decimalsAreExact(exact[i]);
         }
         for (const Quantity quantity : {pair.first, pair.second}) {
-            completed.typedWithPi[indexOf(quantity)] = typed[indexOf(quantity)].withPi;
+            completed.typedTimesPi[indexOf(quantity)] = typed[indexOf(quantity)].timesPi;
         }
         completed.steps = stepLines(stepsOf(input.type), values, exact, settings);
         if (surfaces) {

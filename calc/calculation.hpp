@@ -51,7 +51,8 @@ struct Completed {
     std::array<std::optional<std::string>, kQuantityCount> exact{}; // "5π/2", where simple
     // Where the seven decimals only approximate the exact form (5π/2, not 5/2).
     std::array<bool, kQuantityCount> rounded{};
-    std::array<bool, kQuantityCount> typedWithPi{}; // the given values typed as multiples of π
+    // The given values typed as multiples of π: the number before π ("2,5π" 2.5).
+    std::array<std::optional<double>, kQuantityCount> typedTimesPi{};
     std::optional<Surface> base;                    // B = π·R²
     std::optional<Surface> total;                   // S₁ = S + 2·B
     std::vector<StepLine> steps{};                  // the working, as stepLines() writes it

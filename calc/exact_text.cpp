@@ -71,17 +71,19 @@ std::string summandText(std::int64_t coefficient, std::int64_t radicand) {
     return (unit && radicand != 1 ? std::string() : digitsOf(coefficient)) + rootText(radicand);
 }
 
-long double approximately(const Term& t) {
-    return static_cast<long double>(t.coefficient.numerator) /
-           static_cast<long double>(t.coefficient.denominator) *
-           std::sqrt(static_cast<long double>(t.radicand));
+// In doubles, which the page's WebAssembly computes in hardware (its long double is software).
+double approximately(const Term& t) {
+    return static_cast<double>(t.coefficient.numerator) /
+           static_cast<double>(t.coefficient.denominator) *
+           std::sqrt(static_cast<double>(t.radicand));
 }
 
 // The positive one first, otherwise the larger. No two terms of a value are equal in size: that
-// would take q²m = q'²m' with different squarefree m and m'.
+// would take q²m = q'²m' with different squarefree m and m'; should doubles not tell two apart,
+// only the order of the text is at stake.
 bool comesFirst(const Term& a, const Term& b) {
-    const long double x = approximately(a);
-    const long double y = approximately(b);
+    const double x = approximately(a);
+    const double y = approximately(b);
     if ((x > 0) != (y > 0)) {
         return x > 0;
     }

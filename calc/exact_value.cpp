@@ -103,10 +103,10 @@ MaybeRational whole(std::int64_t n) {
     return Rational{n, 1};
 }
 
-// The largest s with s² ≤ n, for n ≥ 0. The long double root is only a first guess: where
-// long double is double it may be off by one either way.
+// The largest s with s² ≤ n, for n ≥ 0. The double root is only a first guess, off by one
+// either way at most (long double would be software arithmetic in the page's WebAssembly).
 std::int64_t floorRoot(std::int64_t n) {
-    auto root = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(n)));
+    auto root = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
     while (root > 0 && root > n / root) {
         --root;
     }
@@ -324,18 +324,25 @@ double ExactValue::approximately() const {
     if (none_) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    long double total = 0;
+    double total = 0;
     for (const Term& t : terms_) {
-        total += static_cast<long double>(t.coefficient.numerator) /
-                 static_cast<long double>(t.coefficient.denominator) *
-                 std::pow(std::numbers::pi_v<long double>, t.piPower) *
-                 std::sqrt(static_cast<long double>(t.radicand));
+        total += static_cast<double>(t.coefficient.numerator) /
+                 static_cast<double>(t.coefficient.denominator) *
+                 std::pow(std::numbers::pi, t.piPower) * std::sqrt(static_cast<double>(t.radicand));
     }
-    return static_cast<double>(total);
+    return total;
 }
 
 ExactValue ExactValue::ofTerms(std::vector<Term> terms) {
-    std::ranges::sort(terms, {}, [](const Term& t) { return std::pair{t.piPower, t.radicand}; });
+    // By insertion: a value has a few terms, and std::sort would cost the page's script 2 KB.
+    const auto before = [](const Term& a, const Term& b) {
+        return std::pair{a.piPower, a.radicand} < std::pair{b.piPower, b.radicand};
+    };
+    for (std::size_t i = 1; i < terms.size(); ++i) {
+        for (std::size_t j = i; j > 0 && before(terms[j], terms[j - 1]); --j) {
+            std::swap(terms[j], terms[j - 1]);
+        }
+    }
     std::vector<Term> combined;
     for (const Term& t : terms) {
         if (combined.empty() || combined.back().piPower != t.piPower ||
@@ -430,8 +437,8 @@ ExactValue squareRoot(const ExactValue& a) {
     }
     const std::vector<Term>& terms = a.terms_;
     const int piPower = terms.front().piPower;
-    if (piPower % 2 != 0 ||
-        std::ranges::any_of(terms, [&](const Term& t) { return t.piPower != piPower; })) {
+    if (piPower % 2 != 0 || std::any_of(terms.begin(), terms.end(),
+                                        [&](const Term& t) { return t.piPower != piPower; })) {
         return ExactValue::none();
     }
     std::optional<std::vector<Term>> root;

@@ -64,7 +64,7 @@ public:
     [[nodiscard]] bool isNone() const { return none_; }
     // In canonical order; empty for zero and for none.
     [[nodiscard]] std::span<const Term> terms() const { return terms_; }
-    // Summed in long double and rounded once, for deciding signs and for tests; NaN for none.
+    // In doubles, for tests; NaN for none.
     [[nodiscard]] double approximately() const;
 
     friend bool operator==(const ExactValue&, const ExactValue&) = default;

@@ -15,7 +15,7 @@ bool piAtStart(std::string_view text) {
 
 TypedValue timesPi(double number) {
     return {runtime::checked::multiply(number, kPi),
-            multiply(ExactValue::fromDouble(number), ExactValue::pi()), true};
+            multiply(ExactValue::fromDouble(number), ExactValue::pi()), number};
 }
 
 } // namespace
@@ -25,7 +25,7 @@ TypedValue readTypedValue(std::string_view text, const runtime::NumberSettings& 
     const std::string_view rest = number.rest;
     if (number.found) {
         return piAtStart(rest) ? timesPi(number.value)
-                               : TypedValue{number.value, ExactValue::fromDouble(number.value)};
+                               : TypedValue{number.value, ExactValue::fromDouble(number.value), {}};
     }
     const bool sign = !rest.empty() && (rest[0] == '-' || rest[0] == '+');
     if (piAtStart(rest.substr(sign ? 1 : 0))) {

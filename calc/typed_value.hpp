@@ -13,6 +13,7 @@
 #include "calc/exact_value.hpp"
 #include "runtime/number_settings.hpp"
 
+#include <optional>
 #include <string_view>
 
 namespace korvala::calc {
@@ -20,7 +21,7 @@ namespace korvala::calc {
 struct TypedValue {
     double value = 0.0;
     ExactValue exact;
-    bool withPi = false;
+    std::optional<double> timesPi; // the number before π, 1 for π alone; nothing without π
 };
 
 [[nodiscard]] TypedValue readTypedValue(std::string_view text,
