@@ -13,7 +13,7 @@ Answer answerOf(calc::ProblemType type, const calc::Completed& completed,
                   completed.values,
                   completed.texts,
                   {},
-                  completed.typedWithPi,
+                  completed.typedTimesPi,
                   {},
                   std::string(content::kGivenCaption)};
     for (std::size_t i = 0; i < calc::kQuantityCount; ++i) {

@@ -23,7 +23,7 @@ struct Answer {
     std::array<std::string, calc::kQuantityCount> texts; // as the regional settings write them
     // The exact forms where the decimals only approximate them ("5π/2"), else nothing.
     std::array<std::optional<std::string>, calc::kQuantityCount> exact{};
-    std::array<bool, calc::kQuantityCount> typedWithPi{};
+    std::array<std::optional<double>, calc::kQuantityCount> typedTimesPi{};
     std::vector<std::string> working; // one line a step, in the order computed
     std::string given;                // "Дадени: R = 1; H = 1"
 };

@@ -117,7 +117,7 @@ void KorvalaForm::SolveCylinder() {
         const std::array<std::string, calc::kQuantityCount> offered = offeredTexts(*completed);
         for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
             controls_.setValueText(row,
-                                   completed->typedWithPi.at(row)
+                                   completed->typedTimesPi.at(row)
                                        ? texts.at(row)
                                        : shownText(completed->values.at(row), settings),
                                    offered.at(row));

@@ -21,7 +21,7 @@ namespace {
 
 struct TypedCase {
     const char* text;
-    double number; // the value is number·kPi where withPi, number otherwise
+    double number; // the value is number·kPi where typed with π, number otherwise
     bool withPi;
     const char* exact;
 };
@@ -45,7 +45,7 @@ TEST(TypedValue, ANumberFollowedByPiIsThatManyPi) {
     }};
     for (const TypedCase& c : kCases) {
         const TypedValue typed = readTypedValue(c.text, settings);
-        EXPECT_EQ(typed.withPi, c.withPi) << c.text;
+        EXPECT_EQ(typed.timesPi, c.withPi ? std::optional(c.number) : std::nullopt) << c.text;
         EXPECT_EQ(typed.value, c.withPi ? c.number * kPi : c.number) << c.text;
         EXPECT_EQ(schoolText(typed.exact), std::optional<std::string>(c.exact)) << c.text;
     }
