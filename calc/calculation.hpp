@@ -53,9 +53,9 @@ struct Completed {
     std::array<bool, kQuantityCount> rounded{};
     // The given values typed as multiples of π: the number before π ("2,5π" 2.5).
     std::array<std::optional<double>, kQuantityCount> typedTimesPi{};
-    std::optional<Surface> base;                    // B = π·R²
-    std::optional<Surface> total;                   // S₁ = S + 2·B
-    std::vector<StepLine> steps{};                  // the working, as stepLines() writes it
+    std::optional<Surface> base;   // B = π·R²
+    std::optional<Surface> total;  // S₁ = S + 2·B
+    std::vector<StepLine> steps{}; // the working, as stepLines() writes it
 };
 
 struct Failed {

@@ -114,13 +114,13 @@ void WebControls::answerShown(const form::Answer& answer) {
     const calc::Cylinder& values = answer.values;
     std::array<double, calc::kQuantityCount> timesPi{};
     for (std::size_t i = 0; i < calc::kQuantityCount; ++i) {
-        timesPi.at(i) = answer.typedTimesPi.at(i).value_or(std::numeric_limits<double>::quiet_NaN());
+        timesPi.at(i) =
+            answer.typedTimesPi.at(i).value_or(std::numeric_limits<double>::quiet_NaN());
     }
     korvala_show_answer(static_cast<int>(answer.type), values[0], values[1], values[2], values[3],
                         values[4], timesPi[0], timesPi[1], timesPi[2], timesPi[3], timesPi[4],
-                        lines(answer.texts).c_str(),
-                        form::announcementOf(answer).c_str(), lines(answer.working).c_str(),
-                        form::solutionText(answer).c_str());
+                        lines(answer.texts).c_str(), form::announcementOf(answer).c_str(),
+                        lines(answer.working).c_str(), form::solutionText(answer).c_str());
 }
 
 void WebControls::answerCleared() {
