@@ -36,12 +36,12 @@ std::string placed(const layout::TwipRect& designed) {
 
 // The page's π key, in the gap between the frame and the picture, level with the last value row:
 // beside the boxes it types into, in the designed window's spare room.
-constexpr layout::TwipRect kPiKey{
-    layout::kFrame.left + layout::kFrame.width + layout::kRowPitch / 3,
-    layout::kFrame.top + layout::rowTop(calc::kQuantityCount - 1),
-    layout::kPicture.left - layout::kFrame.left - layout::kFrame.width -
-        2 * (layout::kRowPitch / 3),
-    layout::kRowHeight};
+constexpr layout::TwipRect kPiKey{layout::kFrame.left + layout::kFrame.width +
+                                      layout::kRowPitch / 3,
+                                  layout::kFrame.top + layout::rowTop(calc::kQuantityCount - 1),
+                                  layout::kPicture.left - layout::kFrame.left -
+                                      layout::kFrame.width - 2 * (layout::kRowPitch / 3),
+                                  layout::kRowHeight};
 
 // The π key takes no focus, so that the box it types into keeps it (and a phone its keyboard);
 // a keyboard types "pi" instead.
