@@ -45,25 +45,25 @@ template <class V> using NumberOf = std::remove_cvref_t<decltype(std::declval<V>
 // school's notation of the same quantity, not of the grouping. Each is generic over the values'
 // arithmetic, whose add() to squareRoot() it finds by their arguments.
 
-template <class V> auto r(const V& values) {
+template <class V> const auto& r(const V& values) {
     return values[indexOf(Symbol::R)];
 }
-template <class V> auto h(const V& values) {
+template <class V> const auto& h(const V& values) {
     return values[indexOf(Symbol::H)];
 }
-template <class V> auto d(const V& values) {
+template <class V> const auto& d(const V& values) {
     return values[indexOf(Symbol::D)];
 }
-template <class V> auto s(const V& values) {
+template <class V> const auto& s(const V& values) {
     return values[indexOf(Symbol::S)];
 }
-template <class V> auto v(const V& values) {
+template <class V> const auto& v(const V& values) {
     return values[indexOf(Symbol::V)];
 }
-template <class V> auto t(const V& values) {
+template <class V> const auto& t(const V& values) {
     return values[indexOf(Symbol::T)];
 }
-template <class V> auto b(const V& values) {
+template <class V> const auto& b(const V& values) {
     return values[indexOf(Symbol::B)];
 }
 
