@@ -119,7 +119,7 @@ install "first installation"
 check_installed "first installation"
 "$wine" "$window_opens" "$folder\\korvala.exe" || fail "the installed window did not open"
 request='{"type": 0, "texts": ["1", "1", "", "", ""], "checks": [1, 1, 0, 0, 0]}'
-completed='{"outcome":"completed","texts":["1.0000000","1.0000000","2.2360680","6.2831853","3.1415927"],"shown":["1.00000","1.00000","2.23606","6.28318","3.14159"],"steps":["D = √(H² + 4·R²) = √(1² + 4·1²) = 2.2360680","S = 2π·R·H = 2π·1·1 = 6.2831853","V = π·R²·H = π·1²·1 = 3.1415927"]}'
+completed='{"outcome":"completed","texts":["1.0000000","1.0000000","2.2360680","6.2831853","3.1415927"],"shown":["1.00000","1.00000","2.23606","6.28318","3.14159"],"exact":["1","1","√5","2π","π"],"base":{"text":"3.1415927","exact":"π"},"total":{"text":"12.5663706","exact":"4π"},"steps":["D = √(H² + 4·R²) = √(1² + 4·1²) = √5 ≈ 2.2360680","S = 2π·R·H = 2π·1·1 = 2π ≈ 6.2831853","V = π·R²·H = π·1²·1 = π ≈ 3.1415927","B = π·R² = π·1² = π ≈ 3.1415927","S₁ = S + 2·B = 6.2831853 + 2·3.1415927 = 4π ≈ 12.5663706"]}'
 answer=$(echo "$request" | windows "$folder\\korvala-calc.exe" --decimal .)
 [ "$answer" = "$completed" ] || fail "the installed korvala-calc answered: $answer"
 
