@@ -1,8 +1,8 @@
 // The window's behaviour under random sequences of what a user does (choose a type, type into a
 // box, clear a box, press a button) on controls in memory. After every step the state keeps the
 // window's rules: exactly the selected pair checked and editable, every check box disabled, no
-// box over seven characters; a press of "Изчисли" writes what calculate() gives, or changes
-// nothing and presents its error.
+// box over seven characters; a press of "Изчисли" writes what calculate() gives (keeping a value
+// typed with π as typed), or changes nothing and presents its error.
 #include "calc/calculation.hpp"
 #include "calc/problem_type.hpp"
 #include "form/korvala_form.hpp"
@@ -12,6 +12,7 @@
 #include "runtime/utf8.hpp"
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -48,8 +49,11 @@ void checkPress(const test::RowsState& before, const test::MemoryControls& contr
     if (const auto* completed = std::get_if<calc::Completed>(&outcome)) {
         const auto offered = form::offeredTexts(*completed);
         for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-            check(after.texts.at(row) == form::shownText(completed->values.at(row), settings) &&
-                  after.fullValues.at(row) == offered.at(row));
+            // A value typed with π stays as typed.
+            const std::string shown = completed->typedTimesPi.at(row)
+                                          ? before.texts.at(row)
+                                          : form::shownText(completed->values.at(row), settings);
+            check(after.texts.at(row) == shown && after.fullValues.at(row) == offered.at(row));
         }
         check(controls.errors().size() == errorsBefore);
         return;
