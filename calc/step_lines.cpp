@@ -1,9 +1,7 @@
 #include "calc/step_lines.hpp"
 
-#include "calc/exact_text.hpp"
 #include "runtime/number_format.hpp"
 
-#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -36,25 +34,10 @@ std::string substituted(std::string_view formula, const SymbolValues& values,
     return text;
 }
 
-constexpr std::int64_t kSevenDecimals = 10'000'000;
-
 } // namespace
 
-bool decimalsAreExact(const ExactValue& value) {
-    const std::span<const Term> terms = value.terms();
-    if (value.isNone() || terms.size() > 1) {
-        return false;
-    }
-    if (terms.empty()) {
-        return true;
-    }
-    const Term& term = terms.front();
-    return term.piPower == 0 && term.radicand == 1 &&
-           kSevenDecimals % term.coefficient.denominator == 0;
-}
-
 std::vector<StepLine> stepLines(std::span<const Step> steps, const SymbolValues& values,
-                                const ExactSymbolValues& exact,
+                                const ExactForms& approximated,
                                 const runtime::NumberSettings& settings) {
     std::vector<StepLine> lines;
     for (const Step& step : steps) {
@@ -65,8 +48,7 @@ std::vector<StepLine> stepLines(std::span<const Step> steps, const SymbolValues&
         text += " = ";
         text += substituted(step.formula, values, settings);
         text += " = ";
-        if (const std::optional<std::string> form = schoolText(exact[i]);
-            form && !decimalsAreExact(exact[i])) {
+        if (const std::optional<std::string>& form = approximated[i]) {
             text += *form;
             text += " ≈ ";
         }
