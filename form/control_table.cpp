@@ -41,9 +41,9 @@ ControlDesign label(int index, const layout::TwipRect& rect, std::string_view ca
             content::kTextOnFixedBackground};
 }
 
-ControlDesign button(int index, const layout::TwipRect& rect, std::string_view caption,
-                     content::Rgb face) {
-    return {{ControlArray::Command1, index},
+ControlDesign button(const ControlName& name, const layout::TwipRect& rect,
+                     std::string_view caption, content::Rgb face) {
+    return {name,
             ControlKind::Button,
             Container::Window,
             rect,
@@ -91,7 +91,7 @@ std::array<ControlDesign, kControlCount> buildTable() {
                          std::nullopt,
                          std::nullopt});
     }
-    table.push_back({{ControlArray::List1, 0},
+    table.push_back({kProblemList,
                      ControlKind::ListBox,
                      Container::Window,
                      layout::kProblemList,
@@ -99,9 +99,10 @@ std::array<ControlDesign, kControlCount> buildTable() {
                      {},
                      std::nullopt,
                      std::nullopt});
+    table.push_back(button(kCalculateButton, layout::kCalculateButton, content::kCalculateText,
+                           content::kCalculateFace));
     table.push_back(
-        button(0, layout::kCalculateButton, content::kCalculateText, content::kCalculateFace));
-    table.push_back(button(1, layout::kClearButton, content::kClearText, content::kClearFace));
+        button(kClearButton, layout::kClearButton, content::kClearText, content::kClearFace));
     table.push_back(label(1, layout::kGivenCaption, content::kGivenCaption));
     table.push_back({{ControlArray::Picture1, kNoIndex},
                      ControlKind::PictureBox,

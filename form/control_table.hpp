@@ -31,8 +31,11 @@ struct ControlName {
     friend constexpr bool operator==(const ControlName&, const ControlName&) = default;
 };
 
-// The title across the top of the window, "Korvala ".
-inline constexpr ControlName kWindowTitle{ControlArray::Label1, 0};
+// The controls the behaviour and the faces act on by name.
+inline constexpr ControlName kWindowTitle{ControlArray::Label1, 0}; // "Korvala "
+inline constexpr ControlName kProblemList{ControlArray::List1, 0};
+inline constexpr ControlName kCalculateButton{ControlArray::Command1, 0}; // "Изчисли"
+inline constexpr ControlName kClearButton{ControlArray::Command1, 1};     // "Изчисти"
 
 // "Text2(3)", "Frame1".
 [[nodiscard]] std::string objectNameOf(const ControlName& control);

@@ -14,6 +14,9 @@
 
 namespace korvala::form {
 
+// The list's position when no entry is selected.
+inline constexpr int kNoSelection = -1;
+
 class FormControls {
 public:
     FormControls() = default;
@@ -42,7 +45,8 @@ public:
     virtual void setChecked(std::size_t row, bool checked) = 0;
     virtual void setCheckEnabled(std::size_t row, bool enabled) = 0;
 
-    // List1(0): the selected position, -1 for none. Selecting here raises no click event.
+    // List1(0): the selected position, kNoSelection for none. Selecting here raises no click
+    // event.
     [[nodiscard]] virtual int listIndex() const = 0;
     virtual void setListIndex(int position) = 0;
 

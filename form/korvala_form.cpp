@@ -33,50 +33,16 @@ KorvalaForm::KorvalaForm(FormControls& controls,
 KorvalaForm::KorvalaForm(FormControls& controls)
     : KorvalaForm(controls, [] { return usersNumberSettings(); }) {}
 
-void KorvalaForm::Form_Load() {
-    ClearValues();
+void KorvalaForm::start() {
+    clearPressed();
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         controls_.setTypingLimit(row, kValueBoxWidth);
     }
-    // Selecting sets off the list's click event, which applies "R H" before start-up goes on.
     controls_.setListIndex(0);
-    List1_Click(kProblemList);
-    // Repeats what selecting "R H" has just applied.
-    controls_.setChecked(0, true);
-    controls_.setLocked(0, false);
-    controls_.setChecked(1, true);
-    controls_.setLocked(1, false);
+    problemTypeChosen();
 }
 
-void KorvalaForm::List1_Click(int index) {
-    if (index == kProblemList) {
-        SelectProblemType();
-    }
-}
-
-void KorvalaForm::Command1_Click(int index) {
-    if (index == kCalculateButton) {
-        SolveCylinder();
-    } else if (index == kClearButton) {
-        ClearValues();
-    }
-}
-
-void KorvalaForm::Text2_Change(std::size_t row) {
-    if (row < calc::kQuantityCount) {
-        controls_.dropFullValue(row);
-    }
-}
-
-void KorvalaForm::ReturnPressed(const ControlName& focused) {
-    if (focused.array == ControlArray::Text2 && isValueRow(focused.index)) {
-        Command1_Click(kCalculateButton);
-    } else if (focused.array == ControlArray::Command1) {
-        Command1_Click(focused.index);
-    }
-}
-
-void KorvalaForm::SelectProblemType() {
+void KorvalaForm::problemTypeChosen() {
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         controls_.setCheckEnabled(row, false);
         controls_.setChecked(row, false);
@@ -95,7 +61,22 @@ void KorvalaForm::SelectProblemType() {
     }
 }
 
-void KorvalaForm::SolveCylinder() {
+void KorvalaForm::valueEdited(std::size_t row) {
+    if (row < calc::kQuantityCount) {
+        controls_.dropFullValue(row);
+    }
+}
+
+void KorvalaForm::returnPressed(const ControlName& focused) {
+    const bool inValueBox = focused.array == ControlArray::Text2 && isValueRow(focused.index);
+    if (inValueBox || focused == kCalculateButton) {
+        calculatePressed();
+    } else if (focused == kClearButton) {
+        clearPressed();
+    }
+}
+
+void KorvalaForm::calculatePressed() {
     const auto type = calc::problemTypeAt(controls_.listIndex());
     if (!type) {
         return;
@@ -128,7 +109,7 @@ void KorvalaForm::SolveCylinder() {
     }
 }
 
-void KorvalaForm::ClearValues() {
+void KorvalaForm::clearPressed() {
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         controls_.setValueText(row, {}, {});
     }

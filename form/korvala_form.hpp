@@ -1,9 +1,8 @@
-// The window's behaviour, with the names it was designed with: start-up (Form_Load), the list's
-// and the buttons' click events (List1_Click, Command1_Click) and the procedures they run
-// (SelectProblemType, SolveCylinder, ClearValues), and the window's keyboard and editing rules
-// (Text2_Change, ReturnPressed). It acts on the controls through FormControls only and keeps no
-// state of its own. A run-time error of the calculation is presented and changes nothing; the
-// user can correct a value and press again. Nothing here throws but std::bad_alloc.
+// The window's behaviour, one operation for each thing the user does: start-up, a pair chosen
+// in the list, "Изчисли" or "Изчисти" pressed, a value edited, Return pressed. It acts on the
+// controls through FormControls only and keeps no state of its own. A run-time error of the
+// calculation is presented and changes nothing; the user can correct a value and press again.
+// Nothing here throws but std::bad_alloc.
 #pragma once
 
 #include "form/control_table.hpp"
@@ -14,11 +13,6 @@
 #include <functional>
 
 namespace korvala::form {
-
-// The control-array indices the faces pass with the events.
-inline constexpr int kCalculateButton = 0; // Command1(0), "Изчисли"
-inline constexpr int kClearButton = 1;     // Command1(1), "Изчисти"
-inline constexpr int kProblemList = 0;     // List1(0)
 
 // The number settings every window calculates with: the user's, read afresh at each call.
 // Settings that cannot be used are told once on standard error (the page's is the browser's
@@ -33,25 +27,20 @@ public:
     // Calculates with usersNumberSettings().
     explicit KorvalaForm(FormControls& controls);
 
-    // Start-up: empties the values, limits the boxes to seven characters, selects "R H" and runs
-    // the list's click event for it.
-    void Form_Load();
-    // The user changed the list's selection; index is the list's control-array index.
-    void List1_Click(int index);
-    // A button was pressed: kCalculateButton calculates, kClearButton clears.
-    void Command1_Click(int index);
+    // Start-up: empties the values, limits the boxes to seven characters and selects "R H",
+    // as if the user had chosen it.
+    void start();
+    // The user chose an entry of the list (or the list lost its selection).
+    void problemTypeChosen();
+    // Reads the controls, calculates, and writes the five values (or presents the error).
+    void calculatePressed();
+    // Empties the five value boxes and nothing else.
+    void clearPressed();
     // The user edited the text of Text2(row): what it offered no longer describes it.
-    void Text2_Change(std::size_t row);
+    void valueEdited(std::size_t row);
     // Return or Enter was pressed while `focused` had the focus: in a value box it calculates, on
     // a button it presses that button; elsewhere it does nothing.
-    void ReturnPressed(const ControlName& focused);
-
-    // Empties and locks every value row, then checks and unlocks the selected pair.
-    void SelectProblemType();
-    // Reads the controls, calculates, and writes the five values (or presents the error).
-    void SolveCylinder();
-    // Empties the five value boxes and nothing else.
-    void ClearValues();
+    void returnPressed(const ControlName& focused);
 
 private:
     FormControls& controls_;

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     test::MemoryControls controls;
     form::KorvalaForm form(controls, [&settings] { return settings; });
     controls.attach(form);
-    form.Form_Load();
+    form.start();
     checkRules(controls.rows());
     while (data.remaining_bytes() > 0) {
         const auto row = data.ConsumeIntegralInRange<std::size_t>(0, calc::kQuantityCount - 1);
@@ -91,16 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             controls.erase(row);
             break;
         default: {
-            const int button = data.ConsumeIntegralInRange(-1, 2);
             const test::RowsState before = controls.rows();
             const std::size_t errorsBefore = controls.errors().size();
-            form.Command1_Click(button);
-            if (button == 0) {
+            if (data.ConsumeBool()) {
+                form.calculatePressed();
                 checkPress(before, controls, errorsBefore, settings);
-            } else if (button == 1) {
-                check(controls.rows().texts == decltype(test::RowsState::texts){});
             } else {
-                check(controls.rows() == before);
+                form.clearPressed();
+                check(controls.rows().texts == decltype(test::RowsState::texts){});
             }
         }
         }

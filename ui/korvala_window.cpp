@@ -40,7 +40,7 @@ KorvalaWindow::KorvalaWindow(WindowServices services, QWidget* parent)
 
     buildControls();
     connectEvents();
-    form_.Form_Load();
+    form_.start();
 }
 
 std::string KorvalaWindow::valueText(std::size_t row) const {
@@ -84,7 +84,7 @@ int KorvalaWindow::listIndex() const {
     return problemList_->currentRow();
 }
 
-// The list's signals follow the user only: the form runs List1_Click itself after selecting.
+// The list's signals follow the user only: the form runs what a choice sets off itself.
 void KorvalaWindow::setListIndex(int position) {
     const QSignalBlocker quiet(problemList_);
     problemList_->setCurrentRow(position);

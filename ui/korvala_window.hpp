@@ -42,6 +42,7 @@ private:
     void buildControls();
     [[nodiscard]] QWidget* makeControl(const form::ControlDesign& design, QWidget* parent);
     [[nodiscard]] QWidget* widgetOf(const form::ControlName& name) const;
+    [[nodiscard]] QPushButton* buttonOf(const form::ControlName& name) const;
     void connectEvents();
 
     [[nodiscard]] std::string valueText(std::size_t row) const override;
@@ -62,7 +63,6 @@ private:
     QGroupBox* valueFrame_ = nullptr;
     std::array<QCheckBox*, calc::kQuantityCount> givenChecks_{};
     std::array<QLineEdit*, calc::kQuantityCount> valueBoxes_{};
-    std::array<QPushButton*, 2> buttons_{};
 };
 
 } // namespace korvala::ui

@@ -48,7 +48,7 @@ protected:
         if (const auto* key = dynamic_cast<QKeyEvent*>(event);
             key != nullptr && event->type() == QEvent::KeyPress &&
             (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            form_.ReturnPressed(name_);
+            form_.returnPressed(name_);
             return true;
         }
         return QObject::eventFilter(watched, event);
@@ -130,11 +130,11 @@ QWidget* KorvalaWindow::makeControl(const ControlDesign& design, QWidget* parent
     case ControlKind::ListBox:
         problemList_ = makeList(parent);
         return problemList_;
-    case ControlKind::Button:
-        buttons_.at(row) = new QPushButton(toQString(design.text), parent);
-        buttons_.at(row)->installEventFilter(
-            new ReturnGoesToForm(buttons_.at(row), form_, design.name));
-        return buttons_.at(row);
+    case ControlKind::Button: {
+        auto* button = new QPushButton(toQString(design.text), parent);
+        button->installEventFilter(new ReturnGoesToForm(button, form_, design.name));
+        return button;
+    }
     case ControlKind::PictureBox:
         return makePicture(parent);
     }
@@ -173,9 +173,13 @@ QWidget* KorvalaWindow::widgetOf(const form::ControlName& name) const {
     return findChild<QWidget*>(toQString(form::objectNameOf(name)));
 }
 
+QPushButton* KorvalaWindow::buttonOf(const form::ControlName& name) const {
+    return findChild<QPushButton*>(toQString(form::objectNameOf(name)));
+}
+
 void KorvalaWindow::connectEvents() {
     connect(problemList_, &QListWidget::currentRowChanged, this,
-            [this] { form_.List1_Click(form::kProblemList); });
+            [this] { form_.problemTypeChosen(); });
     // The list always keeps its entry selected: Ctrl+click or Ctrl+Space on it would otherwise
     // leave the list without one.
     connect(problemList_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -183,13 +187,13 @@ void KorvalaWindow::connectEvents() {
             problemList_->currentItem()->setSelected(true);
         }
     });
-    for (std::size_t index = 0; index < buttons_.size(); ++index) {
-        connect(buttons_.at(index), &QPushButton::clicked, this,
-                [this, index] { form_.Command1_Click(static_cast<int>(index)); });
-    }
+    connect(buttonOf(form::kCalculateButton), &QPushButton::clicked, this,
+            [this] { form_.calculatePressed(); });
+    connect(buttonOf(form::kClearButton), &QPushButton::clicked, this,
+            [this] { form_.clearPressed(); });
     for (std::size_t row = 0; row < valueBoxes_.size(); ++row) {
         connect(valueBoxes_.at(row), &QLineEdit::textEdited, this,
-                [this, row] { form_.Text2_Change(row); });
+                [this, row] { form_.valueEdited(row); });
     }
 }
 

@@ -23,20 +23,24 @@ Window& window() {
 extern "C" {
 
 // Once, after the script has found the window's controls.
-EMSCRIPTEN_KEEPALIVE void korvala_form_load() {
-    window().form.Form_Load();
+EMSCRIPTEN_KEEPALIVE void korvala_start() {
+    window().form.start();
 }
 
-EMSCRIPTEN_KEEPALIVE void korvala_list_click(int index) {
-    window().form.List1_Click(index);
+EMSCRIPTEN_KEEPALIVE void korvala_problem_type_chosen() {
+    window().form.problemTypeChosen();
 }
 
-EMSCRIPTEN_KEEPALIVE void korvala_button_click(int index) {
-    window().form.Command1_Click(index);
+EMSCRIPTEN_KEEPALIVE void korvala_calculate_pressed() {
+    window().form.calculatePressed();
+}
+
+EMSCRIPTEN_KEEPALIVE void korvala_clear_pressed() {
+    window().form.clearPressed();
 }
 
 EMSCRIPTEN_KEEPALIVE void korvala_value_edited(int row) {
-    window().form.Text2_Change(static_cast<std::size_t>(row));
+    window().form.valueEdited(static_cast<std::size_t>(row));
 }
 
 // The focused control by its array (a form::ControlArray) and index, as the window's description
@@ -45,7 +49,7 @@ EMSCRIPTEN_KEEPALIVE void korvala_return_pressed(int array, int index) {
     using korvala::form::ControlArray;
     if (array >= static_cast<int>(ControlArray::Text1) &&
         array <= static_cast<int>(ControlArray::Picture1)) {
-        window().form.ReturnPressed({static_cast<ControlArray>(array), index});
+        window().form.returnPressed({static_cast<ControlArray>(array), index});
     }
 }
 

@@ -91,7 +91,7 @@ KorvalaWindow::KorvalaWindow(HINSTANCE instance)
     createTooltips();
     applyFont();
     placeControls();
-    form_.Form_Load();
+    form_.start();
 }
 
 KorvalaWindow::~KorvalaWindow() {
@@ -176,8 +176,7 @@ HWND KorvalaWindow::createControl(const form::ControlDesign& design) {
         }
         return problemList_;
     case form::ControlKind::Button:
-        buttons_.at(row) = createControl(L"BUTTON", text.c_str(), WS_TABSTOP | BS_OWNERDRAW, 0, id);
-        return buttons_.at(row);
+        return createControl(L"BUTTON", text.c_str(), WS_TABSTOP | BS_OWNERDRAW, 0, id);
     case form::ControlKind::PictureBox: {
         HWND picture = createControl(kPictureBoxClass, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, id);
         if (drawing_) {
@@ -309,7 +308,7 @@ void KorvalaWindow::setCheckEnabled(std::size_t row, bool enabled) {
 
 int KorvalaWindow::listIndex() const {
     const auto selected = static_cast<int>(SendMessageW(problemList_, LB_GETCURSEL, 0, 0));
-    return selected == LB_ERR ? -1 : selected;
+    return selected == LB_ERR ? form::kNoSelection : selected;
 }
 
 // A program's selection raises no notification in the list box.

@@ -22,7 +22,7 @@ inline constexpr const wchar_t* kWindowClass = L"KorvalaWindow";
 
 class KorvalaWindow : private form::FormControls {
 public:
-    // Creates the window and its controls, hidden, and runs Form_Load. COM must be initialised
+    // Creates the window and its controls, hidden, and starts the form. COM must be initialised
     // (the drawing is decoded through it). The form calculates with form::usersNumberSettings().
     explicit KorvalaWindow(HINSTANCE instance);
     ~KorvalaWindow() override;
@@ -78,7 +78,6 @@ private:
     HWND valueFrame_ = nullptr;
     std::array<HWND, calc::kQuantityCount> givenChecks_{};
     std::array<HWND, calc::kQuantityCount> valueBoxes_{};
-    std::array<HWND, 2> buttons_{};
     HWND tooltips_ = nullptr;
 
     UINT dpi_;

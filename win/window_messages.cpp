@@ -14,21 +14,7 @@
 
 namespace korvala::win {
 
-namespace {
-
 namespace content = form::content;
-
-template <std::size_t Size>
-std::optional<std::size_t> indexOf(const std::array<HWND, Size>& controls, HWND control) {
-    for (std::size_t index = 0; index < Size; ++index) {
-        if (controls.at(index) == control) {
-            return index;
-        }
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 LRESULT CALLBACK KorvalaWindow::windowProcedure(HWND window, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {
@@ -94,14 +80,20 @@ void KorvalaWindow::onCommand(int id, int notification, HWND control) {
         onReturnKey();
         return;
     }
-    if (control == problemList_ && notification == LBN_SELCHANGE) {
-        form_.List1_Click(form::kProblemList);
-    } else if (const std::optional<std::size_t> button = indexOf(buttons_, control);
-               button && notification == BN_CLICKED) {
-        form_.Command1_Click(static_cast<int>(*button));
-    } else if (const std::optional<std::size_t> row = indexOf(valueBoxes_, control);
-               row && notification == EN_CHANGE && !assigningText_) {
-        form_.Text2_Change(*row);
+    const std::optional<std::size_t> position = positionOf(control);
+    if (!position) {
+        return;
+    }
+    const form::ControlName& name = form::controlTable().at(*position).name;
+    if (name == form::kProblemList && notification == LBN_SELCHANGE) {
+        form_.problemTypeChosen();
+    } else if (name == form::kCalculateButton && notification == BN_CLICKED) {
+        form_.calculatePressed();
+    } else if (name == form::kClearButton && notification == BN_CLICKED) {
+        form_.clearPressed();
+    } else if (name.array == form::ControlArray::Text2 && notification == EN_CHANGE &&
+               !assigningText_) {
+        form_.valueEdited(static_cast<std::size_t>(name.index));
     }
 }
 
@@ -109,7 +101,7 @@ void KorvalaWindow::onCommand(int id, int notification, HWND control) {
 // they do there.
 void KorvalaWindow::onReturnKey() {
     if (const auto position = positionOf(GetFocus())) {
-        form_.ReturnPressed(form::controlTable().at(*position).name);
+        form_.returnPressed(form::controlTable().at(*position).name);
     }
 }
 

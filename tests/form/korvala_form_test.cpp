@@ -23,7 +23,7 @@ class Form : public testing::Test {
 protected:
     void SetUp() override {
         controls_.attach(form_);
-        form_.Form_Load();
+        form_.start();
     }
 
     // As the user does it: pick the type in the list, type into the boxes that take typing.
@@ -64,7 +64,7 @@ TEST_F(Form, ChoosingATypeEmptiesTheRowsAndSwitchesThePair) {
         const auto& before = examples.at((i + examples.size() - 1) % examples.size());
         const auto& example = examples.at(i);
         enter(before.type, before.typed);
-        form_.Command1_Click(kCalculateButton);
+        form_.calculatePressed();
         controls_.choose(static_cast<int>(example.type));
         expectPairApplied(controls_.rows(), example.type);
         EXPECT_EQ(texts(), test::Texts{});
@@ -74,12 +74,12 @@ TEST_F(Form, ChoosingATypeEmptiesTheRowsAndSwitchesThePair) {
 
 TEST_F(Form, ClearEmptiesTheValuesAndKeepsThePair) {
     enter(calc::ProblemType::HV, {"", "1", "", "", "1"});
-    form_.Command1_Click(kCalculateButton);
-    form_.Command1_Click(kClearButton);
+    form_.calculatePressed();
+    form_.clearPressed();
     expectPairApplied(controls_.rows(), calc::ProblemType::HV);
     EXPECT_EQ(texts(), test::Texts{});
     const RowsState cleared = controls_.rows();
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(controls_.rows(), cleared);
 }
 
@@ -87,10 +87,10 @@ TEST_F(Form, ClearEmptiesTheValuesAndKeepsThePair) {
 // values are written as the boxes show numbers.
 TEST_F(Form, AValueTypedWithPiStaysAsTyped) {
     enter(calc::ProblemType::HS, {"", "7", "", "70π", ""});
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     const RowsState first = controls_.rows();
     EXPECT_EQ(first.texts, (test::Texts{"5.00000", "7.00000", "12.2065", "70π", "549.778"}));
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(controls_.rows(), first);
 }
 
@@ -99,7 +99,7 @@ TEST_F(Form, AValueTypedWithPiStaysAsTyped) {
 TEST_F(Form, TheAnswerReadOutFollowsTheValues) {
     EXPECT_EQ(controls_.announced(), "");
     enter(calc::ProblemType::RH, {"1", "1", "", "", ""});
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     const std::string answer =
         "D = √5, около 2.2360680; S = 2π, около 6.2831853; V = π, около 3.1415927";
     EXPECT_EQ(controls_.announced(), answer);
@@ -109,33 +109,32 @@ TEST_F(Form, TheAnswerReadOutFollowsTheValues) {
     }
     EXPECT_EQ(controls_.solution(), solution);
     controls_.erase(0);
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(controls_.announced(), answer) << "after a decline";
     controls_.type(0, "1E400");
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(controls_.announced(), answer) << "after an error";
-    form_.Command1_Click(kClearButton);
+    form_.clearPressed();
     EXPECT_EQ(controls_.announced(), "");
     enter(calc::ProblemType::DS, {"", "", "5", "10", ""});
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(controls_.announced(), "R = 0.3209661; H = 4.9586211; V = 1.6048307");
     controls_.choose(0);
     EXPECT_EQ(controls_.announced(), "");
 }
 
-TEST_F(Form, OnlyIndexZeroOfTheListAndTwoButtonsAct) {
+TEST_F(Form, EventsOfControlsTheWindowLacksChangeNothing) {
     enter(calc::ProblemType::RH, {"1", "1", "", "", ""});
     const RowsState before = controls_.rows();
-    form_.List1_Click(1);
-    form_.Command1_Click(2);
-    form_.Command1_Click(-1);
-    form_.Text2_Change(calc::kQuantityCount);
+    form_.returnPressed({ControlArray::Command1, 2});
+    form_.returnPressed({ControlArray::Text2, static_cast<int>(calc::kQuantityCount)});
+    form_.valueEdited(calc::kQuantityCount);
     EXPECT_EQ(controls_.rows(), before);
 }
 
 TEST_F(Form, EditingAValueDropsOnlyItsOwnFullValue) {
     enter(calc::ProblemType::RH, {"1", "1", "", "", ""});
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     controls_.erase(1);
     controls_.type(1, "5");
     const RowsState rows = controls_.rows();
@@ -149,13 +148,12 @@ TEST_F(Form, EditingAValueDropsOnlyItsOwnFullValue) {
 TEST_F(Form, ReturnActsWhereTheFocusIs) {
     const test::WorkedExample& example = test::workedExamples().front();
     for (const ControlDesign& design : controlTable()) {
-        form_.Command1_Click(kClearButton);
+        form_.clearPressed();
         enter(example.type, example.typed);
-        form_.ReturnPressed(design.name);
+        form_.returnPressed(design.name);
         const bool calculates =
-            design.kind == ControlKind::ValueBox ||
-            design.name == ControlName{ControlArray::Command1, kCalculateButton};
-        const bool clears = design.name == ControlName{ControlArray::Command1, kClearButton};
+            design.kind == ControlKind::ValueBox || design.name == kCalculateButton;
+        const bool clears = design.name == kClearButton;
         const test::Texts expected = calculates ? example.shown
                                      : clears   ? test::Texts{}
                                                 : example.typed;
@@ -167,7 +165,7 @@ class FormWorkedExamples : public Form, public testing::WithParamInterface<test:
 
 TEST_P(FormWorkedExamples, ShowTheCylinderAndOfferTheGivenValuesAndTheWorking) {
     enter(GetParam().type, GetParam().typed);
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(texts(), GetParam().shown);
     EXPECT_EQ(controls_.rows().fullValues, test::offeredAfter(GetParam()));
     expectPairApplied(controls_.rows(), GetParam().type);
@@ -181,7 +179,7 @@ class FormErrors : public Form, public testing::WithParamInterface<test::ErrorEx
 TEST_P(FormErrors, AreShownAndChangeNothing) {
     enter(GetParam().type, GetParam().typed);
     const RowsState before = controls_.rows();
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(controls_.errors(), (std::vector<form::content::ErrorMessage>{
                                       form::content::runTimeErrorMessage(GetParam().error)}));
     EXPECT_EQ(controls_.rows(), before);
@@ -189,7 +187,7 @@ TEST_P(FormErrors, AreShownAndChangeNothing) {
     // The user corrects the values and tries again.
     const auto& example = test::workedExamples().at(static_cast<std::size_t>(GetParam().type));
     enter(example.type, example.typed);
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(texts(), example.shown);
     EXPECT_EQ(controls_.errors().size(), 1U);
 }
@@ -202,7 +200,7 @@ class FormDeclines : public Form, public testing::WithParamInterface<test::Decli
 TEST_P(FormDeclines, WhenAGivenValueIsNotPositive) {
     enter(GetParam().type, GetParam().typed);
     const RowsState before = controls_.rows();
-    form_.Command1_Click(kCalculateButton);
+    form_.calculatePressed();
     EXPECT_EQ(controls_.rows(), before);
     EXPECT_EQ(texts(), GetParam().typed);
     EXPECT_TRUE(controls_.errors().empty());

@@ -22,7 +22,7 @@ struct RowsState {
     std::array<bool, calc::kQuantityCount> checked{};
     std::array<bool, calc::kQuantityCount> checkEnabled{};
     std::array<bool, calc::kQuantityCount> locked{};
-    int listIndex = -1;
+    int listIndex = form::kNoSelection;
 
     friend bool operator==(const RowsState&, const RowsState&) = default;
 };
@@ -45,7 +45,7 @@ public:
     void choose(int position) {
         if (position != rows_.listIndex) {
             rows_.listIndex = position;
-            form_->List1_Click(form::kProblemList);
+            form_->problemTypeChosen();
         }
     }
     // The user types at the end of a box, as far as its lock and limit allow.
@@ -58,14 +58,14 @@ public:
             runtime::utf8::firstCharacters(box + std::string(text), limits_.at(row)));
         if (typed != box) {
             box = typed;
-            form_->Text2_Change(row);
+            form_->valueEdited(row);
         }
     }
     // The user clears a box (select all, delete).
     void erase(std::size_t row) {
         if (!rows_.locked.at(row) && !rows_.texts.at(row).empty()) {
             rows_.texts.at(row).clear();
-            form_->Text2_Change(row);
+            form_->valueEdited(row);
         }
     }
 

@@ -5,9 +5,10 @@ export const core = {
   whenReady(start) {
     Module.onRuntimeInitialized = start;
   },
-  formLoad: () => Module._korvala_form_load(),
-  listClick: (index) => Module._korvala_list_click(index),
-  buttonClick: (index) => Module._korvala_button_click(index),
+  start: () => Module._korvala_start(),
+  problemTypeChosen: () => Module._korvala_problem_type_chosen(),
+  calculatePressed: () => Module._korvala_calculate_pressed(),
+  clearPressed: () => Module._korvala_clear_pressed(),
   valueEdited: (row) => Module._korvala_value_edited(row),
   // The focused control by its array and index, as the window's description gives them.
   returnPressed: (array, index) => Module._korvala_return_pressed(array, index),

@@ -3,9 +3,8 @@
 import { core } from './core.js';
 
 export function wireEvents(windowControls, description) {
-  windowControls.buttons.forEach((button, index) => {
-    button.addEventListener('click', () => core.buttonClick(index));
-  });
+  windowControls.calculate.addEventListener('click', core.calculatePressed);
+  windowControls.clear.addEventListener('click', core.clearPressed);
   windowControls.valueBoxes.forEach((box, row) => {
     box.addEventListener('input', () => core.valueEdited(row));
   });

@@ -21,7 +21,7 @@ export { controls };
 core.whenReady(() => {
   const description = readDescription();
   const windowControls = findWindow(description);
-  const problemList = createProblemList(windowControls.list, () => core.listClick(0));
+  const problemList = createProblemList(windowControls.list, core.problemTypeChosen);
   const status = document.getElementById('status');
   const say = (text) => {
     status.textContent = text;
@@ -53,7 +53,7 @@ core.whenReady(() => {
 
   // Start-up empties the values, and with them the address's fragment: read it first.
   const linkAtStart = location.hash;
-  core.formLoad();
+  core.start();
   // In the narrow layout the statement comes last: the page opens at its top all the same.
   windowControls.focusCycle[0].focus({ preventScroll: true });
   openLink(linkAtStart, windowControls, problemList, description);

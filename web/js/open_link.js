@@ -15,5 +15,5 @@ export function openLink(fragment, windowControls, problemList, description) {
     box.value = typedThroughLimit(given.text, box.maxLength);
     box.dispatchEvent(new Event('input'));
   }
-  windowControls.buttons[0].click();
+  windowControls.calculate.click();
 }

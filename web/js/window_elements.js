@@ -12,7 +12,8 @@ export function findWindow(description) {
     // The element that holds the state is a check box's own box.
     checks: description.checks.map((name) => byName(name).querySelector('input')),
     list: byName(description.list),
-    buttons: description.buttons.map(byName),
+    calculate: byName(description.calculate),
+    clear: byName(description.clear),
     focusCycle: description.focusCycle.map((control) => byName(control.name)),
   };
 }
