@@ -77,21 +77,26 @@ KorvalaWindow::KorvalaWindow(HINSTANCE instance)
             brushes_.at(position) = brushOf(*background);
         }
     }
+}
+
+tl::expected<std::unique_ptr<KorvalaWindow>, DWORD> KorvalaWindow::create(HINSTANCE instance) {
+    std::unique_ptr<KorvalaWindow> window(new KorvalaWindow(instance));
     registerWindowClass(instance, windowProcedure);
     registerPictureBoxClass(instance);
     const std::wstring caption = toWide(content::caption());
     CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-    if (window_ == nullptr) {
-        return;
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, window.get());
+    if (window->window_ == nullptr) {
+        return tl::unexpected(GetLastError());
     }
-    dpi_ = dpiOf(window_);
-    drawing_ = decodeDrawing(instance);
-    createControls();
-    createTooltips();
-    applyFont();
-    placeControls();
-    form_.start();
+    window->dpi_ = dpiOf(window->window_);
+    window->drawing_ = decodeDrawing(instance);
+    window->createControls();
+    window->createTooltips();
+    window->applyFont();
+    window->placeControls();
+    window->form_.start();
+    return window;
 }
 
 KorvalaWindow::~KorvalaWindow() {

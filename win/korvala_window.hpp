@@ -14,7 +14,9 @@
 
 #include <array>
 #include <commctrl.h>
+#include <memory>
 #include <optional>
+#include <tl/expected.hpp>
 
 namespace korvala::win {
 
@@ -22,9 +24,11 @@ inline constexpr const wchar_t* kWindowClass = L"KorvalaWindow";
 
 class KorvalaWindow : private form::FormControls {
 public:
-    // Creates the window and its controls, hidden, and starts the form. COM must be initialised
-    // (the drawing is decoded through it). The form calculates with form::usersNumberSettings().
-    explicit KorvalaWindow(HINSTANCE instance);
+    // Creates the window and its controls, hidden, and starts the form; or the system's error
+    // code where the window could not be created. COM must be initialised (the drawing is
+    // decoded through it). The form calculates with form::usersNumberSettings().
+    [[nodiscard]] static tl::expected<std::unique_ptr<KorvalaWindow>, DWORD>
+    create(HINSTANCE instance);
     ~KorvalaWindow() override;
     KorvalaWindow(const KorvalaWindow&) = delete;
     KorvalaWindow& operator=(const KorvalaWindow&) = delete;
@@ -33,9 +37,12 @@ public:
 
     // Centres the window on its monitor's work area and shows it.
     void show(int showCommand);
+    // Null once the window is destroyed.
     [[nodiscard]] HWND handle() const { return window_; }
 
 private:
+    explicit KorvalaWindow(HINSTANCE instance);
+
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -18,20 +18,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 
     int status = 1;
-    {
-        korvala::win::KorvalaWindow window(instance);
-        if (window.handle() != nullptr) {
-            window.show(showCommand);
-            MSG message{};
-            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-                if (window.handle() == nullptr ||
-                    IsDialogMessageW(window.handle(), &message) == FALSE) {
-                    TranslateMessage(&message);
-                    DispatchMessageW(&message);
-                }
+    if (const auto window = korvala::win::KorvalaWindow::create(instance)) {
+        (*window)->show(showCommand);
+        MSG message{};
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            // Once the window is destroyed, the loop only waits for its WM_QUIT.
+            HWND dialog = (*window)->handle();
+            if (dialog == nullptr || IsDialogMessageW(dialog, &message) == FALSE) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
             }
-            status = static_cast<int>(message.wParam);
         }
+        status = static_cast<int>(message.wParam);
     }
     if (comReady) {
         CoUninitialize();
