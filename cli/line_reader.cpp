@@ -1,7 +1,6 @@
 #include "cli/line_reader.hpp"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 namespace korvala::cli {
@@ -23,12 +22,13 @@ LineReader::LineReader(Source source, std::size_t longestLine)
     : source_(std::move(source)), longestLine_(longestLine), buffer_(kChunkSize) {}
 
 tl::expected<void, LineReader::NoLine> LineReader::refill() {
-    const std::optional<std::size_t> count = source_(buffer_);
+    const tl::expected<std::size_t, NoLine> count = source_(buffer_);
     if (!count) {
-        return tl::make_unexpected(NoLine::ReadFailed);
+        return tl::make_unexpected(count.error());
     }
     begin_ = 0;
     end_ = std::min(*count, buffer_.size());
+    // A source that hands out nothing has nothing more to hand out.
     if (end_ == 0) {
         return tl::make_unexpected(NoLine::End);
     }
@@ -71,15 +71,6 @@ tl::expected<std::string, LineReader::NoLine> LineReader::next() {
             return lineRead(std::move(line), tooLong);
         }
     }
-}
-
-LineReader::Source memorySource(std::string_view text, std::size_t piece) {
-    return [text, piece, offset = std::size_t{0}](std::span<char> buffer) mutable {
-        const std::size_t count = std::min({piece, buffer.size(), text.size() - offset});
-        std::memcpy(buffer.data(), text.data() + offset, count);
-        offset += count;
-        return std::optional<std::size_t>(count);
-    };
 }
 
 } // namespace korvala::cli

@@ -1,10 +1,11 @@
 // Reading requests a line at a time, holding at most a bounded part of any line.
 //
-// The source fills a buffer with what it has (fewer bytes than asked is fine, so a line can be
-// answered as soon as it arrives), returns 0 at the end of the input and nothing when reading
-// failed. Lines end at '\n', which is not part of the line; the last line needs none. A line
-// longer than `longestLine` bytes is reported as too long without being kept: its bytes are
-// read and dropped up to its end, and reading goes on with the next line.
+// The source fills a buffer with what it has and returns how many bytes it put there, at least
+// one (fewer than asked is fine, so a line can be answered as soon as it arrives), or says that
+// the input has ended (End) or that reading failed (ReadFailed). Lines end at '\n', which is not
+// part of the line; the last line needs none. A line longer than `longestLine` bytes is reported as
+// too long without being kept: its bytes are read and dropped up to its end, and reading goes on
+// with the next line.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +13,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <tl/expected.hpp>
 #include <vector>
 
@@ -23,10 +23,10 @@ inline constexpr std::size_t kLongestRequestLine = std::size_t{1} << 20;
 
 class LineReader {
 public:
-    using Source = std::function<std::optional<std::size_t>(std::span<char> buffer)>;
-
     // Why there is no next line.
     enum class NoLine { TooLong, End, ReadFailed };
+
+    using Source = std::function<tl::expected<std::size_t, NoLine>(std::span<char> buffer)>;
 
     LineReader(Source source, std::size_t longestLine);
 
@@ -44,9 +44,5 @@ private:
     std::size_t end_ = 0;
     std::optional<NoLine> finished_;
 };
-
-// A source over text in memory that hands it out at most `piece` bytes at a time, as a pipe
-// might; the text must outlive the source.
-[[nodiscard]] LineReader::Source memorySource(std::string_view text, std::size_t piece);
 
 } // namespace korvala::cli

@@ -31,14 +31,18 @@ int streamFailure(std::string_view what, int error) {
     return kStreamFailed;
 }
 
-bool writeOut(std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
+tl::expected<void, korvala::cli::StreamFailure> writeOut(std::string_view text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+        std::fflush(stdout) == 0) {
+        return {};
+    }
+    return tl::make_unexpected(korvala::cli::StreamFailure::Write);
 }
 
 // Standard input as the line reader wants it: what has arrived, up to the end of a line, so
 // that each request is answered before the next one is waited for.
-std::optional<std::size_t> readStandardInput(std::span<char> buffer) {
+tl::expected<std::size_t, korvala::cli::LineReader::NoLine>
+readStandardInput(std::span<char> buffer) {
     std::size_t count = 0;
     while (count < buffer.size()) {
         const int c = std::getc(stdin);
@@ -50,8 +54,9 @@ std::optional<std::size_t> readStandardInput(std::span<char> buffer) {
             break;
         }
     }
-    if (count == 0 && std::ferror(stdin) != 0) {
-        return std::nullopt;
+    if (count == 0) {
+        using NoLine = korvala::cli::LineReader::NoLine;
+        return tl::make_unexpected(std::ferror(stdin) != 0 ? NoLine::ReadFailed : NoLine::End);
     }
     return count;
 }

@@ -43,8 +43,8 @@ tl::expected<Answered, StreamFailure> answerRequests(LineReader& requests, const
             const auto outcome = calc::calculate(request->input(), settings);
             reply = outcomeLine(outcome, settings);
         }
-        if (!answer(reply)) {
-            return tl::make_unexpected(StreamFailure::Write);
+        if (const auto written = answer(reply); !written) {
+            return tl::make_unexpected(written.error());
         }
     }
 }

@@ -19,8 +19,8 @@ enum class Answered { All, SomeInvalid };
 // The stream that failed and stopped the loop.
 enum class StreamFailure { Read, Write };
 
-// Writes one answer line (without its line end); false when the write failed.
-using AnswerSink = std::function<bool(std::string_view answer)>;
+// Writes one answer line (without its line end), or says that the write failed.
+using AnswerSink = std::function<tl::expected<void, StreamFailure>(std::string_view answer)>;
 
 [[nodiscard]] tl::expected<Answered, StreamFailure>
 answerRequests(LineReader& requests, const AnswerSink& answer,

@@ -3,6 +3,7 @@
 // invalid line's answer names its own line number.
 #include "cli/line_reader.hpp"
 #include "cli/request_loop.hpp"
+#include "memory_source.hpp"
 
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -38,13 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FuzzedDataProvider data(bytes, size);
     const auto piece = data.ConsumeIntegralInRange<std::size_t>(1, 300);
     const std::string input = data.ConsumeRemainingBytesAsString();
-    cli::LineReader reader(cli::memorySource(input, piece), kLongestLine);
+    cli::LineReader reader(test::memorySource(input, piece), kLongestLine);
     std::vector<std::string> answers;
     const auto end = cli::answerRequests(
         reader,
-        [&answers](std::string_view answer) {
+        [&answers](std::string_view answer) -> tl::expected<void, cli::StreamFailure> {
             answers.emplace_back(answer);
-            return true;
+            return {};
         },
         runtime::posixNumberSettings());
     const std::vector<std::size_t> expected = answeredLines(input);

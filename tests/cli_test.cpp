@@ -4,6 +4,7 @@
 #include "cli/request_loop.hpp"
 #include "cli/response.hpp"
 #include "cli_requests.hpp"
+#include "memory_source.hpp"
 #include "settings_matrix.hpp"
 
 #include <algorithm>
@@ -201,11 +202,11 @@ TEST(ResponseLine, SymbolsThatAreNotUtf8AreReplaced) {
 
 // The input in pieces of at most `piece` bytes; then a failed read if `failAtEnd`.
 LineReader::Source testSource(std::string_view input, std::size_t piece, bool failAtEnd) {
-    return [source = memorySource(input, piece),
-            failAtEnd](std::span<char> buffer) -> std::optional<std::size_t> {
-        const std::optional<std::size_t> count = source(buffer);
-        if (count == std::size_t{0} && failAtEnd) {
-            return std::nullopt;
+    return [source = test::memorySource(input, piece),
+            failAtEnd](std::span<char> buffer) -> tl::expected<std::size_t, LineReader::NoLine> {
+        const tl::expected<std::size_t, LineReader::NoLine> count = source(buffer);
+        if (!count && failAtEnd) {
+            return tl::make_unexpected(LineReader::NoLine::ReadFailed);
         }
         return count;
     };
@@ -262,13 +263,13 @@ INSTANTIATE_TEST_SUITE_P(
 // The shared tables through the request loop, with blank and invalid lines between them.
 TEST(RequestLoop, AnswersEveryLineInOrderWithItsLineNumber) {
     const test::ExpectedSession session = test::tableSession();
-    LineReader reader(memorySource(session.input, 5), kLongestRequestLine);
+    LineReader reader(test::memorySource(session.input, 5), kLongestRequestLine);
     std::string output;
     const auto end = answerRequests(
         reader,
-        [&output](std::string_view answer) {
+        [&output](std::string_view answer) -> tl::expected<void, StreamFailure> {
             output.append(answer).push_back('\n');
-            return true;
+            return {};
         },
         runtime::posixNumberSettings());
     EXPECT_EQ(end, Answered::SomeInvalid);
@@ -277,10 +278,16 @@ TEST(RequestLoop, AnswersEveryLineInOrderWithItsLineNumber) {
 
 TEST(RequestLoop, StopsAtTheFirstFailedWrite) {
     const test::ExpectedSession session = test::tableSession();
-    LineReader reader(memorySource(session.input, 64), kLongestRequestLine);
+    LineReader reader(test::memorySource(session.input, 64), kLongestRequestLine);
     int writes = 0;
     const auto end = answerRequests(
-        reader, [&writes](std::string_view /*answer*/) { return ++writes < 2; },
+        reader,
+        [&writes](std::string_view /*answer*/) -> tl::expected<void, StreamFailure> {
+            if (++writes < 2) {
+                return {};
+            }
+            return tl::make_unexpected(StreamFailure::Write);
+        },
         runtime::posixNumberSettings());
     EXPECT_EQ(end, tl::make_unexpected(StreamFailure::Write));
     EXPECT_EQ(writes, 2);
