@@ -1,6 +1,7 @@
 #include "runtime/utf8.hpp"
 
 #include <cstdint>
+#include <optional>
 
 namespace korvala::runtime::utf8 {
 
@@ -40,6 +41,31 @@ Lead leadOf(unsigned char byte) noexcept {
         return {4, 0x10000, byte & 0x07U};
     }
     return {0, 0, 0};
+}
+
+struct Decoded {
+    char32_t character;
+    std::size_t length;
+};
+
+// The character whose bytes start at i, or nothing where they are malformed.
+std::optional<Decoded> decodeAt(std::string_view text, std::size_t i) noexcept {
+    const Lead lead = leadOf(static_cast<unsigned char>(text[i]));
+    if (lead.length == 0 || i + lead.length > text.size()) {
+        return std::nullopt;
+    }
+    char32_t c = lead.bits;
+    for (std::size_t k = 1; k < lead.length; ++k) {
+        if (!isContinuation(text[i + k])) {
+            return std::nullopt;
+        }
+        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
+    }
+    const bool surrogate = c >= kHighSurrogateFirst && c <= kLowSurrogateLast;
+    if (c < lead.smallest || c > kLargestCodePoint || surrogate) {
+        return std::nullopt;
+    }
+    return Decoded{c, lead.length};
 }
 
 void append(std::string& out, char32_t c) {
@@ -87,24 +113,33 @@ std::string_view firstCharacters(std::string_view text, std::size_t count) noexc
 
 bool isValid(std::string_view text) noexcept {
     for (std::size_t i = 0; i < text.size();) {
-        const Lead lead = leadOf(static_cast<unsigned char>(text[i]));
-        if (lead.length == 0 || i + lead.length > text.size()) {
+        const std::optional<Decoded> decoded = decodeAt(text, i);
+        if (!decoded) {
             return false;
         }
-        char32_t c = lead.bits;
-        for (std::size_t k = 1; k < lead.length; ++k) {
-            if (!isContinuation(text[i + k])) {
-                return false;
-            }
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
-        }
-        const bool surrogate = c >= kHighSurrogateFirst && c <= kLowSurrogateLast;
-        if (c < lead.smallest || c > kLargestCodePoint || surrogate) {
-            return false;
-        }
-        i += lead.length;
+        i += decoded->length;
     }
     return true;
+}
+
+std::u16string toUtf16(std::string_view text) {
+    constexpr char32_t kFirstSupplementary = 0x10000;
+    constexpr char32_t kTenBits = 0x3FF;
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<Decoded> decoded = decodeAt(text, i);
+        const char32_t c = decoded ? decoded->character : kReplacement;
+        i += decoded ? decoded->length : 1;
+        if (c < kFirstSupplementary) {
+            out += static_cast<char16_t>(c);
+        } else {
+            out += static_cast<char16_t>(kHighSurrogateFirst + ((c - kFirstSupplementary) >> 10));
+            out +=
+                static_cast<char16_t>(kLowSurrogateFirst + ((c - kFirstSupplementary) & kTenBits));
+        }
+    }
+    return out;
 }
 
 std::string fromUtf16(std::u16string_view text) {

@@ -16,6 +16,8 @@ namespace korvala::runtime::utf8 {
 // True when text is well-formed UTF-8: shortest forms only, no surrogates, nothing past U+10FFFF.
 [[nodiscard]] bool isValid(std::string_view text) noexcept;
 
+// UTF-8 to UTF-16 (as Windows takes its strings); each malformed byte becomes U+FFFD.
+[[nodiscard]] std::u16string toUtf16(std::string_view text);
 // UTF-16 (as Windows hands out its strings) to UTF-8; an unpaired surrogate becomes U+FFFD.
 [[nodiscard]] std::string fromUtf16(std::u16string_view text);
 

@@ -4,25 +4,18 @@
 
 #include <windows.h>
 
-#include <climits>
-
 namespace korvala::win {
 
+// A wchar_t is a UTF-16 unit here, so the runtime's conversions (the regional settings' too)
+// serve, and they take text of any length.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring toWide(std::string_view utf8) {
-    if (utf8.empty() || utf8.size() > INT_MAX) {
-        return {};
-    }
-    const int size = static_cast<int>(utf8.size());
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), units);
-    return wide;
+    const std::u16string utf16 = runtime::utf8::toUtf16(utf8);
+    return {utf16.begin(), utf16.end()};
 }
 
-// A wchar_t is a UTF-16 unit here, so the runtime's conversion (the one the regional settings
-// use) serves.
 std::string toUtf8(std::wstring_view utf16) {
-    static_assert(sizeof(wchar_t) == sizeof(char16_t));
     return runtime::utf8::fromUtf16(std::u16string(utf16.begin(), utf16.end()));
 }
 

@@ -8,6 +8,7 @@
 
 namespace korvala::win {
 
+// Each malformed byte becomes U+FFFD.
 [[nodiscard]] std::wstring toWide(std::string_view utf8);
 // Unpaired surrogates become U+FFFD.
 [[nodiscard]] std::string toUtf8(std::wstring_view utf16);

@@ -15,8 +15,11 @@ TEST(WideText, RoundTripsEveryPlaneAndEmptiness) {
     EXPECT_EQ(toWide("Дадени:"), L"Дадени:");
 }
 
-TEST(WideText, UnpairedSurrogateBecomesReplacementCharacter) {
+TEST(WideText, WhatCannotBeConvertedBecomesReplacementCharacters) {
     EXPECT_EQ(toUtf8(std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'}), "a\uFFFDb");
+    EXPECT_EQ(toWide("a\xFF\xE2\x82"
+                     "b\xED\xA0\x80"),
+              L"a\uFFFD\uFFFD\uFFFDb\uFFFD\uFFFD\uFFFD");
 }
 
 } // namespace
