@@ -26,6 +26,11 @@ void complain(std::string_view what) {
     (void)std::fputs(message.c_str(), stderr);
 }
 
+// The regional settings' warning, as the runtime words it.
+void writeWarning(std::string_view warning) {
+    (void)std::fwrite(warning.data(), 1, warning.size(), stderr);
+}
+
 int streamFailure(std::string_view what, int error) {
     complain(std::string(what) + ": " + std::strerror(error)); // NOLINT(concurrency-mt-unsafe)
     return kStreamFailed;
@@ -79,8 +84,7 @@ int main(int argc, char** argv) {
     }
     // Read once: the answers of one run all follow the same settings.
     const runtime::NumberSettings settings =
-        options.settings ? *options.settings
-                         : runtime::userSettingsInUse(runtime::writeFallbackWarning);
+        options.settings ? *options.settings : runtime::usersSettingsInUse(writeWarning)();
     cli::LineReader requests(readStandardInput, cli::kLongestRequestLine);
     const auto answer = [](std::string_view line) { return writeOut(std::string(line) + '\n'); };
     const auto answered = cli::answerRequests(requests, answer, settings);

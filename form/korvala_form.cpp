@@ -4,7 +4,6 @@
 #include "calc/problem_type.hpp"
 #include "form/content.hpp"
 #include "form/value_box.hpp"
-#include "runtime/regional_settings.hpp"
 
 #include <array>
 #include <string>
@@ -20,18 +19,9 @@ bool isValueRow(int index) {
 
 } // namespace
 
-runtime::NumberSettings usersNumberSettings() {
-    return runtime::userSettingsInUse(runtime::writeFallbackWarning);
-}
-
 KorvalaForm::KorvalaForm(FormControls& controls,
                          std::function<runtime::NumberSettings()> numberSettings)
     : controls_(controls), numberSettings_(std::move(numberSettings)) {}
-
-// Through a lambda: a std::function holding a function pointer brings that pointer type's
-// run-time type information along, some 1.5 KB of the page's script.
-KorvalaForm::KorvalaForm(FormControls& controls)
-    : KorvalaForm(controls, [] { return usersNumberSettings(); }) {}
 
 void KorvalaForm::start() {
     clearPressed();

@@ -14,18 +14,11 @@
 
 namespace korvala::form {
 
-// The number settings every window calculates with: the user's, read afresh at each call.
-// Settings that cannot be used are told once on standard error (the page's is the browser's
-// console).
-[[nodiscard]] runtime::NumberSettings usersNumberSettings();
-
 class KorvalaForm {
 public:
     // numberSettings is asked at every calculation, so that a change of the regional settings
-    // while the program runs is followed.
+    // while the program runs is followed (a window hands it runtime::usersSettingsInUse()).
     KorvalaForm(FormControls& controls, std::function<runtime::NumberSettings()> numberSettings);
-    // Calculates with usersNumberSettings().
-    explicit KorvalaForm(FormControls& controls);
 
     // Start-up: empties the values, limits the boxes to seven characters and selects "R H",
     // as if the user had chosen it.

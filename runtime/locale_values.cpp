@@ -3,9 +3,7 @@
 #include "runtime/utf8.hpp"
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -92,24 +90,21 @@ SystemSettings usableSystemSettings(const NumberSettings& read) {
     });
 }
 
-NumberSettings settingsInUse(const SystemSettings& read, FallbackWarning warnFirst) {
-    if (read) {
-        return *read;
-    }
-    static std::atomic<bool> warned{false};
-    if (!warned.exchange(true)) {
-        warnFirst(read.error());
-    }
-    return read.error().fallback;
-}
-
 std::string fallbackWarning(const UnusableSettings& unusable) {
     return "korvala: the regional number settings cannot be used (" + unusable.ambiguity.why +
            "); numbers are written with a decimal period and no grouping\n";
 }
 
-void writeFallbackWarning(const UnusableSettings& unusable) {
-    (void)std::fputs(fallbackWarning(unusable).c_str(), stderr);
+NumberSettings SettingsInUse::operator()() {
+    const SystemSettings read = read_();
+    if (read) {
+        return *read;
+    }
+    if (!warned_) {
+        warned_ = true;
+        warn_(fallbackWarning(read.error()));
+    }
+    return read.error().fallback;
 }
 
 } // namespace korvala::runtime

@@ -47,19 +47,27 @@ using SystemSettings = tl::expected<NumberSettings, UnusableSettings>;
 // fallback.
 [[nodiscard]] SystemSettings usableSystemSettings(const NumberSettings& read);
 
-// The program's own way of telling the user that the settings cannot be used: a plain
-// function, since a std::function would add some 3 KB to the page's script.
-using FallbackWarning = void (*)(const UnusableSettings&);
-
-// The settings a program works with: the read ones, or the fallback of ones that cannot be
-// used. The first time in the process that they cannot be, `warnFirst` is handed why, for the
-// program to tell the user (fallbackWarning() is the line korvala's programs print).
-[[nodiscard]] NumberSettings settingsInUse(const SystemSettings& read, FallbackWarning warnFirst);
-
 // "korvala: the regional number settings cannot be used (why); ...", with its line end.
 [[nodiscard]] std::string fallbackWarning(const UnusableSettings& unusable);
-// Writes fallbackWarning() to standard error: the FallbackWarning korvala's programs hand to
-// settingsInUse(). Nothing here calls it of its own accord.
-void writeFallbackWarning(const UnusableSettings& unusable);
+
+// The settings a program works with, read afresh by `read` at every call: the read ones, or the
+// fallback of ones that cannot be used. The first time this object meets settings that cannot
+// be used, it hands fallbackWarning() to `warn`, for the program to tell the user where it
+// tells such things. Plain functions, since a std::function would add some 3 KB to the page's
+// script.
+class SettingsInUse {
+public:
+    using Read = SystemSettings (*)();
+    using Warn = void (*)(std::string_view warning);
+
+    SettingsInUse(Read read, Warn warn) : read_(read), warn_(warn) {}
+
+    [[nodiscard]] NumberSettings operator()();
+
+private:
+    Read read_;
+    Warn warn_;
+    bool warned_ = false;
+};
 
 } // namespace korvala::runtime

@@ -5,10 +5,9 @@
 // nor a negative-number setting, so those keep their usual values (a leading zero, a leading
 // minus). On Windows they come from the user's regional settings. In the web build they come
 // from the browser's language (navigator.language, else Intl's default locale; under Node.js
-// the same, and globalThis.korvalaTestLanguage overrides both for the tests) as
-// Intl.NumberFormat writes numbers in it, translated as Windows values. A locale that cannot be
-// loaded (or a language tag Intl refuses) gives the POSIX settings. Settings that could be
-// misread are a failure, which carries why and their fallback, the decimal period and no
+// the same) as Intl.NumberFormat writes numbers in it, translated as Windows values. A locale that
+// cannot be loaded (or a language tag Intl refuses) gives the POSIX settings. Settings that could
+// be misread are a failure, which carries why and their fallback, the decimal period and no
 // grouping (see usableSystemSettings()).
 #pragma once
 
@@ -18,10 +17,9 @@ namespace korvala::runtime {
 
 [[nodiscard]] SystemSettings userNumberSettings();
 
-// The user's settings as a program works with them, read afresh at every call: the fallback of
-// settings that cannot be used, told to `warnFirst` the first time (see settingsInUse()).
-[[nodiscard]] inline NumberSettings userSettingsInUse(FallbackWarning warnFirst) {
-    return settingsInUse(userNumberSettings(), warnFirst);
+// The user's settings as a program works with them (see SettingsInUse).
+[[nodiscard]] inline SettingsInUse usersSettingsInUse(SettingsInUse::Warn warn) {
+    return {userNumberSettings, warn};
 }
 
 } // namespace korvala::runtime

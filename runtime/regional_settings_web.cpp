@@ -13,18 +13,18 @@
 namespace {
 
 // The browser's number settings as Windows would give them (js/number_settings.js), copied as
-// UTF-16 into out; the number of code units, or -1 where the language has none or they do not
-// fit (a script hands back only numbers; browserNumberValues() is the C++ face of it).
+// UTF-16 into out, each value ended by U+001F; whether the language has them and they fit
+// (browserNumberValues() is the C++ face of it).
 // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg)
-EM_JS(int, korvalaBrowserNumberValues, (char16_t* out, int capacity), {
+EM_JS(bool, korvalaBrowserNumberValues, (char16_t* out, int capacity), {
     var text = korvalaNumberSettings.windowsNumberValues();
     if (text == null || text.length > capacity) {
-        return -1;
+        return false;
     }
     for (var i = 0; i < text.length; i++) {
         HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
     }
-    return text.length;
+    return true;
 });
 
 constexpr int kCapacity = 128;
@@ -33,11 +33,10 @@ constexpr char16_t kEndOfValue = u'\x1f';
 
 // The values in the buffer, or nothing where the language has none or they do not fit.
 std::optional<std::u16string_view> browserNumberValues(std::array<char16_t, kCapacity>& buffer) {
-    const int length = korvalaBrowserNumberValues(buffer.data(), kCapacity);
-    if (length < 0) {
+    if (!korvalaBrowserNumberValues(buffer.data(), kCapacity)) {
         return std::nullopt;
     }
-    return std::u16string_view(buffer.data(), static_cast<std::size_t>(length));
+    return std::u16string_view(buffer.data(), buffer.size());
 }
 
 } // namespace

@@ -172,18 +172,7 @@ TEST(UserLocale, IsReadFromTheSystem) {
 #endif
 
 #ifdef __EMSCRIPTEN__
-// The web build's reader: the language as the browser (here Node.js) formats numbers in it. The
-// tests name the language through the hook that regional_settings.hpp provides; a null
-// language removes it, so that navigator.language or Intl's default applies.
-// NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg)
-EM_JS(void, useTestLanguage, (const char* language), {
-    if (language == 0) {
-        delete globalThis.korvalaTestLanguage;
-    } else {
-        globalThis.korvalaTestLanguage = UTF8ToString(language);
-    }
-});
-
+// The web build's reader: the language as the browser (here Node.js) formats numbers in it.
 // Pretends to be a browser whose navigator.language is `language`, or removes the pretence.
 // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg)
 EM_JS(void, useNavigatorLanguage, (const char* language), {
@@ -207,18 +196,18 @@ void PrintTo(const BrowserRow& row, std::ostream* os) {
 
 class BrowserLanguage : public testing::TestWithParam<BrowserRow> {
 protected:
-    void TearDown() override { useTestLanguage(nullptr); }
+    void TearDown() override { useNavigatorLanguage(nullptr); }
 };
 
 TEST_P(BrowserLanguage, IsReadThroughIntl) {
-    useTestLanguage(GetParam().language);
+    useNavigatorLanguage(GetParam().language);
     EXPECT_EQ(userNumberSettings(), GetParam().expected);
 }
 
 TEST_P(BrowserLanguage, ChangeIsFollowedOnTheNextCall) {
-    useTestLanguage("ja");
+    useNavigatorLanguage("ja");
     (void)userNumberSettings();
-    useTestLanguage(GetParam().language);
+    useNavigatorLanguage(GetParam().language);
     EXPECT_EQ(userNumberSettings(), GetParam().expected);
 }
 
@@ -313,20 +302,23 @@ TEST(SettingsThatCouldBeMisread, UnknownNegativeFormFallsBackToTheMinus) {
     EXPECT_EQ(unambiguousOrFallback(odd), posixNumberSettings());
 }
 
-// The program is handed the warning once a process, however often the settings are read.
+// The program is handed the warning once, however often the settings are read, and only once
+// they cannot be used.
 TEST(SettingsThatCouldBeMisread, FromTheSystemFallBackWithOneWarning) {
-    const NumberSettings same = makeSettings(",", ",", {3}, false, NegativeForm::Parentheses);
-    const SystemSettings read = usableSystemSettings(same);
-    ASSERT_FALSE(read);
-    const NumberSettings fallback = makeSettings(".", "", {}, false, NegativeForm::Parentheses);
-    EXPECT_EQ(read.error().fallback, fallback);
+    static const NumberSettings same =
+        makeSettings(",", ",", {3}, false, NegativeForm::Parentheses);
+    static const NumberSettings fallback =
+        makeSettings(".", "", {}, false, NegativeForm::Parentheses);
+    EXPECT_EQ(usableSystemSettings(same).error().fallback, fallback);
+    static bool usable = true;
     static std::vector<std::string> warnings;
-    const FallbackWarning warn = [](const UnusableSettings& unusable) {
-        warnings.push_back(fallbackWarning(unusable));
-    };
-    EXPECT_EQ(settingsInUse(usableSystemSettings(fallback), warn), fallback);
-    EXPECT_EQ(settingsInUse(read, warn), fallback);
-    EXPECT_EQ(settingsInUse(read, warn), fallback);
+    SettingsInUse inUse([] { return usableSystemSettings(usable ? fallback : same); },
+                        [](std::string_view warning) { warnings.emplace_back(warning); });
+    EXPECT_EQ(inUse(), fallback);
+    EXPECT_TRUE(warnings.empty());
+    usable = false;
+    EXPECT_EQ(inUse(), fallback);
+    EXPECT_EQ(inUse(), fallback);
     EXPECT_EQ(warnings, std::vector<std::string>{
                             "korvala: the regional number settings cannot be used (the decimal "
                             "and grouping symbols cannot be told apart); numbers are written with "

@@ -2,10 +2,12 @@
 
 #include "form/content.hpp"
 #include "form/layout.hpp"
+#include "runtime/regional_settings.hpp"
 #include "ui/embedded_picture.hpp"
 #include "ui/qt_conversion.hpp"
 
 #include <QCheckBox>
+#include <QDebug>
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,7 +18,10 @@
 namespace korvala::ui {
 
 WindowServices WindowServices::system() {
-    return {form::usersNumberSettings, showErrorMessageBox};
+    return {runtime::usersSettingsInUse([](std::string_view warning) {
+                qWarning().noquote() << toQString(warning).trimmed();
+            }),
+            showErrorMessageBox};
 }
 
 KorvalaWindow::KorvalaWindow(WindowServices services, QWidget* parent)

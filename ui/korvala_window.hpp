@@ -30,7 +30,8 @@ struct WindowServices {
     std::function<runtime::NumberSettings()> numberSettings;
     ErrorPresenter presentError;
 
-    // The user's settings (form::usersNumberSettings()) and the message box.
+    // The user's settings (a warning about ones that cannot be used goes to Qt's log) and the
+    // message box.
     [[nodiscard]] static WindowServices system();
 };
 

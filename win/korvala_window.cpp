@@ -3,6 +3,7 @@
 #include "form/content.hpp"
 #include "form/control_table.hpp"
 #include "form/layout.hpp"
+#include "runtime/regional_settings.hpp"
 #include "win/colour_ref.hpp"
 #include "win/control_ids.hpp"
 #include "win/dpi.hpp"
@@ -11,7 +12,9 @@
 #include "win/wide_text.hpp"
 
 #include <commctrl.h>
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace korvala::win {
 
@@ -19,6 +22,12 @@ namespace {
 
 namespace content = form::content;
 namespace layout = form::layout;
+
+// Where a console is attached (a test's, a developer's), it shows a warning about regional
+// settings that cannot be used; a window started from the desktop has nowhere to say it.
+void writeToStandardError(std::string_view warning) {
+    (void)std::fwrite(warning.data(), 1, warning.size(), stderr);
+}
 
 // Without WS_CLIPCHILDREN: the frame (a group box) leaves its inside to the window's background.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -71,7 +80,7 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 KorvalaWindow::KorvalaWindow(HINSTANCE instance)
     : instance_(instance), dpi_(kDefaultDpi), windowBrush_(brushOf(content::kWindowBackground)),
-      form_(*this) {
+      form_(*this, runtime::usersSettingsInUse(writeToStandardError)) {
     for (std::size_t position = 0; position < form::kControlCount; ++position) {
         if (const auto& background = form::controlTable().at(position).background) {
             brushes_.at(position) = brushOf(*background);

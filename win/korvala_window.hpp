@@ -26,7 +26,7 @@ class KorvalaWindow : private form::FormControls {
 public:
     // Creates the window and its controls, hidden, and starts the form; or the system's error
     // code where the window could not be created. COM must be initialised (the drawing is
-    // decoded through it). The form calculates with form::usersNumberSettings().
+    // decoded through it). The form calculates with the user's settings.
     [[nodiscard]] static tl::expected<std::unique_ptr<KorvalaWindow>, DWORD>
     create(HINSTANCE instance);
     ~KorvalaWindow() override;

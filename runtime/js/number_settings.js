@@ -2,8 +2,8 @@
 // that the core judges them as it judges the desktop's: LOCALE_SDECIMAL, LOCALE_STHOUSAND,
 // LOCALE_SGROUPING, LOCALE_ILZERO and LOCALE_INEGNUMBER, each ended by U+001F, in one text; null
 // where the language has no number format (an invalid language tag).
-// - The language: globalThis.korvalaTestLanguage where a test has set it, otherwise
-//   navigator.language where a navigator has one, otherwise the default locale of Intl.
+// - The language: navigator.language where a navigator has one, otherwise the default locale of
+//   Intl.
 // - Grouping comes from a number of thirteen digits, which every language groups (CLDR's minimum
 //   grouping digits leave a Bulgarian "1234,5" ungrouped, Windows does not): the group next to
 //   the decimal symbol, then the next one, which repeats ("3;0", "3;2;0").
@@ -14,9 +14,6 @@ const blanks = [0x20, 0xa0, 0x202f, 0x2009, 0x2007];
 const endOfValue = '\u001f';
 
 function language() {
-  if (typeof globalThis.korvalaTestLanguage === 'string') {
-    return globalThis.korvalaTestLanguage;
-  }
   const browser = typeof navigator === 'object' && navigator !== null ? navigator.language : '';
   return typeof browser === 'string' && browser !== ''
     ? browser
