@@ -1,6 +1,6 @@
 // Takes the page's pictures as headless Chromium shows them after the first worked example
 // (R 1, H 1): the window for the README (wide) and the phone (narrow), and the manifest's
-// screenshots of both layouts, in the sizes the manifest gives (web/page_files.cpp); and the
+// screenshots of both layouts, in the sizes the manifest gives (site/page_files.cpp); and the
 // whole page with the solution of "D S" (D 5, S 10) for the README.
 // Usage: node tools/web_window_picture.mjs SITE_FOLDER DOCS_FOLDER RESOURCE_FOLDER
 import { join } from 'node:path';

@@ -1,16 +1,16 @@
-#include "web/window_markup.hpp"
+#include "site/window_markup.hpp"
 
 #include "calc/quantity.hpp"
 #include "form/content.hpp"
 #include "form/control_table.hpp"
 #include "form/layout.hpp"
-#include "web/html_text.hpp"
-#include "web/page_files.hpp"
-#include "web/window_description.hpp"
+#include "site/html_text.hpp"
+#include "site/page_files.hpp"
+#include "site/window_description.hpp"
 
 #include <string_view>
 
-namespace korvala::web {
+namespace korvala::site {
 
 namespace {
 
@@ -167,4 +167,4 @@ std::string wideTouchQuery() {
            "px) and (min-height: " + std::to_string(window.height * kTouchZoom) + "px)";
 }
 
-} // namespace korvala::web
+} // namespace korvala::site

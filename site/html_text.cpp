@@ -1,6 +1,6 @@
-#include "web/html_text.hpp"
+#include "site/html_text.hpp"
 
-namespace korvala::web {
+namespace korvala::site {
 
 std::string htmlEscaped(std::string_view text) {
     std::string html;
@@ -26,4 +26,4 @@ std::string htmlEscaped(std::string_view text) {
     return html;
 }
 
-} // namespace korvala::web
+} // namespace korvala::site

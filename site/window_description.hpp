@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-namespace korvala::web {
+namespace korvala::site {
 
 [[nodiscard]] std::string pageDescriptionJson();
 [[nodiscard]] std::string windowTableJson();
@@ -24,4 +24,4 @@ namespace korvala::web {
 // The name the page gives a kind of control: "statement", "label", "value", ...
 [[nodiscard]] std::string_view kindName(form::ControlKind kind);
 
-} // namespace korvala::web
+} // namespace korvala::site

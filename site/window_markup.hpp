@@ -12,7 +12,7 @@
 
 #include <string>
 
-namespace korvala::web {
+namespace korvala::site {
 
 // On a touch screen the wide layout is enlarged so that its smallest target (a button, 25 px
 // high) reaches a finger's 48 px.
@@ -29,4 +29,4 @@ inline constexpr int kTouchZoom = 2;
 [[nodiscard]] std::string wideWindowQuery();
 [[nodiscard]] std::string wideTouchQuery();
 
-} // namespace korvala::web
+} // namespace korvala::site

@@ -1,4 +1,4 @@
-#include "web/page_files.hpp"
+#include "site/page_files.hpp"
 
 #include "form/content.hpp"
 
@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
-namespace korvala::web {
+namespace korvala::site {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::string keptFilesJson() {
     return files.dump();
 }
 
-} // namespace korvala::web
+} // namespace korvala::site

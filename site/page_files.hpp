@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace korvala::web {
+namespace korvala::site {
 
 // The drawing in the picture box, and the same at twice its pixels for sharp screens.
 inline constexpr std::string_view kDrawing = "cylinder.jpg";
@@ -45,4 +45,4 @@ struct PagePicture {
 // Every file the service worker keeps, as a JSON array of paths relative to the page.
 [[nodiscard]] std::string keptFilesJson();
 
-} // namespace korvala::web
+} // namespace korvala::site

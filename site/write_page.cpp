@@ -5,10 +5,10 @@
 // the whole control table for the page's tests.
 // Usage: korvala_write_page SOURCE_FOLDER RESOURCE_FOLDER SITE_FOLDER TABLE_JSON
 #include "form/content.hpp"
-#include "web/html_text.hpp"
-#include "web/page_files.hpp"
-#include "web/window_description.hpp"
-#include "web/window_markup.hpp"
+#include "site/html_text.hpp"
+#include "site/page_files.hpp"
+#include "site/window_description.hpp"
+#include "site/window_markup.hpp"
 
 #include <filesystem>
 #include <fstream>
@@ -26,7 +26,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-namespace web = korvala::web;
+namespace page = korvala::site;
 
 std::optional<std::string> read(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -85,12 +85,12 @@ filledIn(std::optional<std::string> text,
 
 std::string iconLinks() {
     std::string links;
-    for (const web::PagePicture& picture : web::pagePictures()) {
-        if (picture.use == web::PictureUse::Favicon) {
+    for (const page::PagePicture& picture : page::pagePictures()) {
+        if (picture.use == page::PictureUse::Favicon) {
             links += R"(<link rel="icon" href=")" + std::string(picture.file) + R"(" sizes=")" +
                      std::to_string(picture.width) + "x" + std::to_string(picture.height) +
                      R"(" type="image/png">)";
-        } else if (picture.use == web::PictureUse::TouchIcon) {
+        } else if (picture.use == page::PictureUse::TouchIcon) {
             links += R"(<link rel="apple-touch-icon" href=")" + std::string(picture.file) + "\">";
         }
     }
@@ -101,7 +101,7 @@ std::string iconLinks() {
 // security policy lets stand; "<" is escaped, so that no text in it can end the block early.
 std::string descriptionScript() {
     std::string json;
-    for (const char c : web::pageDescriptionJson()) {
+    for (const char c : page::pageDescriptionJson()) {
         json += c == '<' ? std::string("\\u003c") : std::string(1, c);
     }
     return R"(<script type="application/json" id="window-description">)" + json + "</script>";
@@ -110,18 +110,18 @@ std::string descriptionScript() {
 tl::expected<void, std::string> writePage(const fs::path& source, const fs::path& site) {
     const std::optional<std::string> page =
         filledIn(read(source / "index.html"),
-                 {{"<!-- window -->", web::windowMarkup()},
+                 {{"<!-- window -->", page::windowMarkup()},
                   {"<!-- icons -->", iconLinks()},
                   {"<!-- description -->", descriptionScript()},
-                  {"@CAPTION@", web::htmlEscaped(korvala::form::content::caption())},
-                  {"@DESCRIPTION@", web::htmlEscaped(web::kPageDescription)},
-                  {"@THEME_COLOUR@", web::themeColour()}});
+                  {"@CAPTION@", page::htmlEscaped(korvala::form::content::caption())},
+                  {"@DESCRIPTION@", page::htmlEscaped(page::kPageDescription)},
+                  {"@THEME_COLOUR@", page::themeColour()}});
     if (!page) {
         return Failure(quoted(source / "index.html") + " is not the page");
     }
     const std::optional<std::string> style =
         filledIn(read(source / "korvala.css"),
-                 {{"(--wide-touch)", web::wideTouchQuery()}, {"(--wide)", web::wideWindowQuery()}});
+                 {{"(--wide-touch)", page::wideTouchQuery()}, {"(--wide)", page::wideWindowQuery()}});
     if (!style) {
         return Failure(quoted(source / "korvala.css") + " has no layouts");
     }
@@ -131,16 +131,16 @@ tl::expected<void, std::string> writePage(const fs::path& source, const fs::path
     }
     return write(site / "index.html", *page)
         .and_then([&] { return write(site / "korvala.css", *style); })
-        .and_then([&] { return write(site / "window.css", web::windowStyle()); })
-        .and_then([&] { return write(site / "manifest.webmanifest", web::manifestJson()); })
+        .and_then([&] { return write(site / "window.css", page::windowStyle()); })
+        .and_then([&] { return write(site / "manifest.webmanifest", page::manifestJson()); })
         .and_then([&] {
-            return write(site / "sw.js", "const files = " + web::keptFilesJson() + ";\n" + *worker);
+            return write(site / "sw.js", "const files = " + page::keptFilesJson() + ";\n" + *worker);
         });
 }
 
 tl::expected<void, std::string> copyPictures(const fs::path& resources, const fs::path& site) {
     std::error_code error;
-    for (const web::PagePicture& picture : web::pagePictures()) {
+    for (const page::PagePicture& picture : page::pagePictures()) {
         const fs::path target = site / picture.file;
         fs::create_directories(target.parent_path(), error);
         const std::optional<std::string> bytes = read(resources / picture.source);
@@ -165,7 +165,7 @@ int run(int argc, char** argv) {
     }
     const auto written = writePage(argv[1], site)
                              .and_then([&] { return copyPictures(argv[2], site); })
-                             .and_then([&] { return write(argv[4], web::windowTableJson()); });
+                             .and_then([&] { return write(argv[4], page::windowTableJson()); });
     if (!written) {
         std::cerr << "korvala_write_page: " << written.error() << "\n";
         return 1;

@@ -1,4 +1,4 @@
-#include "web/window_description.hpp"
+#include "site/window_description.hpp"
 
 #include "calc/problem_type.hpp"
 #include "calc/quantity.hpp"
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <utility>
 
-namespace korvala::web {
+namespace korvala::site {
 
 namespace {
 
@@ -131,4 +131,4 @@ std::string pageDescriptionJson() {
     return description.dump();
 }
 
-} // namespace korvala::web
+} // namespace korvala::site

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace korvala::web {
+namespace korvala::site {
 
 [[nodiscard]] std::string htmlEscaped(std::string_view text);
 
-} // namespace korvala::web
+} // namespace korvala::site
