@@ -1,5 +1,6 @@
 # Bundles an ES module and the modules it imports into one classic script, an immediately invoked
-# function whose exports become the global `global`, written in the JavaScript that this
+# function whose exports become `global` (a member of emscripten's Module, the script's one
+# global), written in the JavaScript that this
 # emscripten's tools read (ES2019, less the object spread its optimiser cannot walk), so that it
 # can stand before emscripten's own code; minified, since emscripten's optimiser only drops its
 # blanks.

@@ -6,26 +6,15 @@
 #include "runtime/regional_settings.hpp"
 
 #include <array>
-#include <emscripten.h>
 #include <optional>
 #include <string_view>
 
 namespace {
 
-// The browser's number settings as Windows would give them (js/number_settings.js), copied as
-// UTF-16 into out, each value ended by U+001F; whether the language has them and they fit
-// (browserNumberValues() is the C++ face of it).
-// NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg,hicpp-vararg)
-EM_JS(bool, korvalaBrowserNumberValues, (char16_t* out, int capacity), {
-    var text = korvalaNumberSettings.windowsNumberValues();
-    if (text == null || text.length > capacity) {
-        return false;
-    }
-    for (var i = 0; i < text.length; i++) {
-        HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
-    }
-    return true;
-});
+// The browser's number settings as Windows would give them, copied as UTF-16 into out, each
+// value ended by U+001F; whether the language has them and they fit (js/number_settings_library.js;
+// browserNumberValues() is the C++ face of it).
+extern "C" bool korvala_browser_number_values(char16_t* out, int capacity);
 
 constexpr int kCapacity = 128;
 constexpr std::size_t kValueCount = 5;
@@ -33,7 +22,7 @@ constexpr char16_t kEndOfValue = u'\x1f';
 
 // The values in the buffer, or nothing where the language has none or they do not fit.
 std::optional<std::u16string_view> browserNumberValues(std::array<char16_t, kCapacity>& buffer) {
-    if (!korvalaBrowserNumberValues(buffer.data(), kCapacity)) {
+    if (!korvala_browser_number_values(buffer.data(), kCapacity)) {
         return std::nullopt;
     }
     return std::u16string_view(buffer.data(), buffer.size());

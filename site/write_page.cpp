@@ -125,17 +125,16 @@ tl::expected<void, std::string> writePage(const fs::path& source, const fs::path
     if (!style) {
         return Failure(quoted(source / "korvala.css") + " has no layouts");
     }
-    const std::optional<std::string> worker = read(source / "sw.js");
+    const std::optional<std::string> worker =
+        filledIn(read(source / "sw.js"), {{"/* kept files */ []", page::keptFilesJson()}});
     if (!worker) {
-        return Failure("cannot read " + quoted(source / "sw.js"));
+        return Failure(quoted(source / "sw.js") + " has no place for the kept files");
     }
     return write(site / "index.html", *page)
         .and_then([&] { return write(site / "korvala.css", *style); })
         .and_then([&] { return write(site / "window.css", page::windowStyle()); })
         .and_then([&] { return write(site / "manifest.webmanifest", page::manifestJson()); })
-        .and_then([&] {
-            return write(site / "sw.js", "const files = " + page::keptFilesJson() + ";\n" + *worker);
-        });
+        .and_then([&] { return write(site / "sw.js", *worker); });
 }
 
 tl::expected<void, std::string> copyPictures(const fs::path& resources, const fs::path& site) {

@@ -4,45 +4,27 @@
 
 #include <algorithm>
 #include <array>
-#include <emscripten.h>
 #include <limits>
 
-// The page's side of each call is in js/controls.js; texts cross as NUL-terminated UTF-8.
-// NOLINTBEGIN(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
-EM_JS(int, korvala_value_length, (int row), { return korvalaPage.controls.valueLength(row); });
-EM_JS(void, korvala_copy_value, (int row, char* buffer, int size),
-      { korvalaPage.controls.copyValue(row, buffer, size); });
-EM_JS(void, korvala_set_value, (int row, const char* text, const char* fullValue),
-      { korvalaPage.controls.setValue(row, UTF8ToString(text), UTF8ToString(fullValue)); });
-EM_JS(void, korvala_drop_full_value, (int row), { korvalaPage.controls.dropFullValue(row); });
-EM_JS(void, korvala_set_typing_limit, (int row, int characters),
-      { korvalaPage.controls.setTypingLimit(row, characters); });
-EM_JS(void, korvala_set_locked, (int row, int locked),
-      { korvalaPage.controls.setLocked(row, locked); });
-EM_JS(int, korvala_is_checked, (int row), { return korvalaPage.controls.isChecked(row); });
-EM_JS(void, korvala_set_checked, (int row, int checked),
-      { korvalaPage.controls.setChecked(row, checked); });
-EM_JS(void, korvala_set_check_enabled, (int row, int enabled),
-      { korvalaPage.controls.setCheckEnabled(row, enabled); });
-EM_JS(int, korvala_list_index, (), { return korvalaPage.controls.listIndex(); });
-EM_JS(void, korvala_set_list_index, (int position),
-      { korvalaPage.controls.setListIndex(position); });
-EM_JS(void, korvala_present_error, (const char* title, const char* text),
-      { korvalaPage.controls.presentError(UTF8ToString(title), UTF8ToString(text)); });
-// r to v: the values; piR to piV: the number a given value was typed as a multiple of π with, NaN
-// for the others; texts: the five seven-decimal texts, a line each; working: the steps, a line
-// each; solution: the plain text the page copies.
-EM_JS(void, korvala_show_answer,
-      (int type, double r, double h, double d, double s, double v, double piR, double piH,
-       double piD, double piS, double piV, const char* texts, const char* announcement,
-       const char* working, const char* solution),
-      {
-          korvalaPage.controls.showAnswer(type, [ r, h, d, s, v ], [ piR, piH, piD, piS, piV ],
-                                          UTF8ToString(texts), UTF8ToString(announcement),
-                                          UTF8ToString(working), UTF8ToString(solution));
-      });
-EM_JS(void, korvala_clear_answer, (), { korvalaPage.controls.clearAnswer(); });
-// NOLINTEND(cppcoreguidelines-pro-type-vararg,modernize-use-trailing-return-type)
+// The page's side of each call, in page_library.js; texts cross as NUL-terminated UTF-8.
+extern "C" {
+int korvala_value_length(int row);
+void korvala_copy_value(int row, char* buffer, int size);
+void korvala_set_value(int row, const char* text, const char* fullValue);
+void korvala_drop_full_value(int row);
+void korvala_set_typing_limit(int row, int characters);
+void korvala_set_locked(int row, int locked);
+int korvala_is_checked(int row);
+void korvala_set_checked(int row, int checked);
+void korvala_set_check_enabled(int row, int enabled);
+int korvala_list_index();
+void korvala_set_list_index(int position);
+void korvala_present_error(const char* title, const char* text);
+void korvala_show_answer(int type, double r, double h, double d, double s, double v, double piR,
+                         double piH, double piD, double piS, double piV, const char* texts,
+                         const char* announcement, const char* working, const char* solution);
+void korvala_clear_answer();
+}
 
 namespace korvala::web {
 

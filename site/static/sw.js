@@ -1,7 +1,9 @@
-// Keeps the page's files (`files`, which the build writes before this) so that it opens again
-// without a network. Each file is fetched from the server first, so that a new version is taken
-// as soon as it is there, and from the kept copy only when the server cannot be reached.
+// Keeps the page's files so that it opens again without a network. Each file is fetched from the
+// server first, so that a new version is taken as soon as it is there, and from the kept copy only
+// when the server cannot be reached.
 const cacheName = 'korvala';
+// The build writes the list in (page_files.cpp).
+const files = /* kept files */ [];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(
