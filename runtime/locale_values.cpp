@@ -1,5 +1,6 @@
 #include "runtime/locale_values.hpp"
 
+#include "runtime/characters.hpp"
 #include "runtime/utf8.hpp"
 
 #include <algorithm>
@@ -47,10 +48,7 @@ void readWindowsGrouping(const std::string& grouping, NumberSettings& settings) 
 
 // A single digit, as Windows writes its numeric settings.
 std::optional<int> digitValue(std::u16string_view text) {
-    if (text.size() != 1 || text[0] < u'0' || text[0] > u'9') {
-        return std::nullopt;
-    }
-    return text[0] - u'0';
+    return text.size() == 1 ? characters::digitValue(text[0]) : std::nullopt;
 }
 
 } // namespace

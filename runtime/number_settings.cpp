@@ -81,10 +81,12 @@ std::optional<std::vector<int>> parseGroupSizes(std::string_view text) {
     while (pos <= text.size()) {
         const std::size_t end = std::min(text.find(';', pos), text.size());
         const std::string_view field = text.substr(pos, end - pos);
-        if (field.size() != 1 || field[0] < '0' || field[0] > '0' + kLargestGroup) {
+        const std::optional<int> size =
+            field.size() == 1 ? characters::digitValue(field[0]) : std::nullopt;
+        if (!size || *size > kLargestGroup) {
             return std::nullopt;
         }
-        sizes.push_back(field[0] - '0');
+        sizes.push_back(*size);
         pos = end + 1;
     }
     if (!sizes.empty() && sizes.back() == 0) {
