@@ -26,11 +26,24 @@ namespace korvala::form {
     return kNames.at(calc::indexOf(quantity));
 }
 
-// The list entry: the two letters, one blank between them ("R H").
+namespace detail {
+
+// Each entry made once, at compile time, from the pair's letters, each a single character.
+inline constexpr auto kListEntries = [] {
+    std::array<std::array<char, 3>, calc::kProblemTypeCount> entries{};
+    for (std::size_t position = 0; position < calc::kProblemTypeCount; ++position) {
+        const calc::GivenPair pair = calc::givenPairOf(static_cast<calc::ProblemType>(position));
+        entries.at(position) = {letterOf(pair.first).front(), ' ', letterOf(pair.second).front()};
+    }
+    return entries;
+}();
+
+} // namespace detail
+
+// The list entry: the pair's two letters, one blank between them ("R H").
 [[nodiscard]] constexpr std::string_view listEntryOf(calc::ProblemType type) {
-    constexpr std::array<std::string_view, calc::kProblemTypeCount> kEntries{
-        "R H", "R D", "R S", "R V", "H D", "H S", "H V", "D S", "S V"};
-    return kEntries.at(static_cast<std::size_t>(type));
+    const auto& entry = detail::kListEntries.at(static_cast<std::size_t>(type));
+    return {entry.data(), entry.size()};
 }
 
 // The Bulgarian text shown with a run-time error's number.
