@@ -45,6 +45,10 @@ inline constexpr std::string_view kPictureName = "Чертеж на цилинд
 inline constexpr std::string_view kPiKeyText = "π";
 inline constexpr std::string_view kPiKeyName = "Въведи π";
 
+// The page's confirmations, read out once "Сподели" or "Копирай решението" has copied.
+inline constexpr std::string_view kLinkCopied = "Връзката е копирана";
+inline constexpr std::string_view kSolutionCopied = "Решението е копирано";
+
 // Between a value's exact form and its decimals where it is read out: "V = 5π/2, около 7,8539816".
 inline constexpr std::string_view kApproximately = ", около ";
 

@@ -85,6 +85,8 @@ std::string windowTableJson() {
         {"fontFamily", content::kFontFamily},
         {"fontPointSize", content::kFontPointSize},
         {"errorDismiss", content::kErrorDismissText},
+        {"linkCopied", content::kLinkCopied},
+        {"solutionCopied", content::kSolutionCopied},
         {"pictureBorder", layout::kPictureBorder},
         {"listEntries", form::listEntries()},
         {"firstFocus", form::positionOf(form::firstFocus()).value()},
@@ -119,6 +121,8 @@ std::string pageDescriptionJson() {
     const int quantities = static_cast<int>(calc::kQuantityCount);
     const Json description = {
         {"errorDismiss", content::kErrorDismissText},
+        {"linkCopied", content::kLinkCopied},
+        {"solutionCopied", content::kSolutionCopied},
         {"values", names(form::ControlArray::Text2, quantities)},
         {"checks", names(form::ControlArray::Check1, quantities)},
         {"calculate", form::objectNameOf(form::kCalculateButton)},

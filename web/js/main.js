@@ -30,12 +30,17 @@ core.whenReady(() => {
     document.getElementById('share'),
     document.getElementById('share-link'),
     say,
+    description.linkCopied,
   );
   const answerView = createAnswerView(
     {
       status,
-      solution: createSolutionView(document.getElementById('solution'), say),
-      drawing: createScaleDrawing(document.getElementById('scale-drawing')),
+      solution: createSolutionView(
+        document.getElementById('solution'),
+        say,
+        description.solutionCopied,
+      ),
+      drawing: createScaleDrawing(document.getElementById('scale-drawing'), description.letters),
     },
     description,
     shareView.reset,

@@ -32,7 +32,8 @@ function fitted(radius, height) {
   };
 }
 
-function draw(lines, [radius, height]) {
+// letters: R, H and D's, in that order.
+function draw(lines, letters, [radius, height]) {
   const section = fitted(radius, height);
   const half = section.width / 2;
   const ry = Math.max(1, tilt * half);
@@ -54,19 +55,25 @@ function draw(lines, [radius, height]) {
     shape('path', { ...dashed, d: `M ${left} ${bottom} A ${half} ${ry} 0 0 1 ${right} ${bottom}` }),
     shape('line', { ...dashed, x1: left, y1: bottom, x2: right, y2: bottom }),
     shape('line', { ...dashed, x1: left, y1: bottom, x2: right, y2: top }),
-    shape('text', { ...letter, x: centre, y: bottom + ry + 22, 'text-anchor': 'middle' }, 'R'),
-    shape('text', { ...letter, x: right + 8, y: middle }, 'H'),
-    shape('text', { ...letter, x: left - 8, y: middle, 'text-anchor': 'end' }, 'D'),
+    shape(
+      'text',
+      { ...letter, x: centre, y: bottom + ry + 22, 'text-anchor': 'middle' },
+      letters[0],
+    ),
+    shape('text', { ...letter, x: right + 8, y: middle }, letters[1]),
+    shape('text', { ...letter, x: left - 8, y: middle, 'text-anchor': 'end' }, letters[2]),
   );
 }
 
-export function createScaleDrawing(figure) {
+// letters: the quantities' letters in the order of the value rows, R, H and D first.
+export function createScaleDrawing(figure, letters) {
   const lines = figure.querySelector('g');
   const caption = figure.querySelector('figcaption');
+  const drawn = letters.slice(0, 3);
   return {
     show(answer) {
-      draw(lines, answer.values);
-      caption.textContent = ['R', 'H', 'D']
+      draw(lines, drawn, answer.values);
+      caption.textContent = drawn
         .map((letter, row) => `${letter} = ${answer.texts[row]}`)
         .join('; ');
       figure.hidden = false;

@@ -3,8 +3,8 @@
 // first calculation the address is the page itself.
 import { copyOrShow } from './hand_over.js';
 
-// say: shows and reads out a short confirmation, as the page's status region does.
-export function wireShare(button, link, say) {
+// say: shows and reads out a short confirmation (copiedText), as the page's status region does.
+export function wireShare(button, link, say, copiedText) {
   const reset = () => {
     link.hidden = true;
   };
@@ -21,7 +21,7 @@ export function wireShare(button, link, say) {
         }
       }
     }
-    await copyOrShow(url, link, say, 'Връзката е копирана');
+    await copyOrShow(url, link, say, copiedText);
   });
   return { reset };
 }

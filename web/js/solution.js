@@ -4,13 +4,13 @@
 // the values out already.
 import { copyOrShow } from './hand_over.js';
 
-export function createSolutionView(region, say) {
+export function createSolutionView(region, say, copiedText) {
   const list = region.querySelector('ol');
   const field = region.querySelector('textarea');
   let text = '';
   region
     .querySelector('button')
-    .addEventListener('click', () => copyOrShow(text, field, say, 'Решението е копирано'));
+    .addEventListener('click', () => copyOrShow(text, field, say, copiedText));
   return {
     show(answer) {
       list.replaceChildren(
