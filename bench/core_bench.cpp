@@ -16,7 +16,7 @@ using namespace korvala;
 const std::array<std::string, 5> kTypedTexts{"1.5", "2.25", "", "", ""};
 const runtime::NumberSettings kSettings = runtime::posixNumberSettings();
 // What the calculation below computes, so the floor formats the very same values.
-const calc::Cylinder kResults = calc::completeCylinder(calc::ProblemType::RH, 1.5, 2.25);
+const calc::SymbolValues kResults = calc::solve(calc::ProblemType::RH, 1.5, 2.25);
 
 void parseFloor(benchmark::State& state) {
     const std::string& text = kTypedTexts[1];

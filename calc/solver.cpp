@@ -2,7 +2,6 @@
 
 #include "runtime/run_time_error.hpp"
 
-#include <algorithm>
 #include <span>
 
 namespace korvala::calc {
@@ -41,13 +40,6 @@ ExactSymbolValues solveExactly(ProblemType type, const ExactValue& firstGiven,
         }
     }
     return values;
-}
-
-Cylinder completeCylinder(ProblemType type, double firstGiven, double secondGiven) {
-    const SymbolValues values = solve(type, firstGiven, secondGiven);
-    Cylinder cylinder{};
-    std::copy_n(values.begin(), kQuantityCount, cylinder.begin());
-    return cylinder;
 }
 
 } // namespace korvala::calc

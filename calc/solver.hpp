@@ -4,8 +4,8 @@
 // pair, in that order) and runs the type's steps (stepsOf()) in order, each a fixed chain of
 // checked double operations, so the results are the same to the last bit on every platform. It
 // returns every symbol's value: the given pair, the three computed quantities, and T where the
-// type computes it (zero elsewhere). completeCylinder() returns the five quantities of the same,
-// indexed by Quantity. Given values are finite; they may be any sign, since validation is the
+// type computes it (zero elsewhere); the five quantities come first, indexed by Quantity. Given
+// values are finite; they may be any sign, since validation is the
 // caller's. Throws runtime::RunTimeError: InvalidArgument for a pair that no cylinder has (a
 // square root of a negative number), Overflow for a result beyond the double range,
 // DivisionByZero where a product has underflowed to zero.
@@ -33,7 +33,5 @@ using Cylinder = std::array<double, kQuantityCount>;
 
 [[nodiscard]] ExactSymbolValues solveExactly(ProblemType type, const ExactValue& firstGiven,
                                              const ExactValue& secondGiven);
-
-[[nodiscard]] Cylinder completeCylinder(ProblemType type, double firstGiven, double secondGiven);
 
 } // namespace korvala::calc

@@ -24,7 +24,7 @@
 // The standard library's from_chars and to_chars are the default implementation. Where they
 // lack floating point (Emscripten's libc++), KORVALA_C_LIBRARY_FLOAT_TEXT selects the C
 // library's strtod and snprintf in the C locale instead (float_text_implementations.hpp names
-// both, for the test that holds one against the other).
+// both, for the tests that hold one against the other).
 #pragma once
 
 #include <cstddef>

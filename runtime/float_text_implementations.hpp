@@ -1,6 +1,6 @@
-// The implementations of float_text.hpp, each with its contract. The program calls the one the
-// build selects through float_text.hpp; the tests hold the C library's against the standard
-// library's wherever both exist.
+// The implementations of float_text.hpp, each with its contract. The runtime holds the one the
+// build selects, which the program calls through float_text.hpp; the tests build the other
+// beside it wherever it can be built, and hold the C library's against the standard library's.
 #pragma once
 
 #include "runtime/float_text.hpp"

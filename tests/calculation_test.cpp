@@ -211,8 +211,8 @@ TEST(EdgeCasesAtFullPrecision, DiagonalAndAreaOfTheFirstExampleGiveTheSwappedCyl
     const auto settings = runtime::posixNumberSettings();
     const auto first = calculate(rowsFor(ProblemType::RH, {"1", "1", "", "", ""}), settings);
     const Cylinder& values = std::get<Completed>(first).values;
-    const Cylinder swapped = completeCylinder(ProblemType::DS, values[indexOf(Quantity::D)],
-                                              values[indexOf(Quantity::S)]);
+    const SymbolValues swapped =
+        solve(ProblemType::DS, values[indexOf(Quantity::D)], values[indexOf(Quantity::S)]);
     EXPECT_EQ(runtime::formatSevenDecimals(swapped[indexOf(Quantity::R)], settings), "0.5000000");
     EXPECT_EQ(runtime::formatSevenDecimals(swapped[indexOf(Quantity::H)], settings), "2.0000000");
     EXPECT_EQ(runtime::formatSevenDecimals(swapped[indexOf(Quantity::V)], settings), "1.5707963");
