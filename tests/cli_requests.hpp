@@ -7,7 +7,8 @@
 #include "form/words.hpp"
 #include "worked_examples.hpp"
 
-#include <span>
+#include <array>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace korvala::test {
@@ -17,61 +18,55 @@ struct ExpectedSession {
     std::string output;
 };
 
+using Json = nlohmann::ordered_json;
+
 inline std::string requestLine(calc::ProblemType type, const Texts& texts) {
     const calc::GivenPair pair = calc::givenPairOf(type);
-    std::string line = "{\"type\": " + std::to_string(static_cast<int>(type)) + ", \"texts\": [";
-    std::string checks;
+    Json checks = Json::array();
     for (std::size_t i = 0; i < calc::kQuantityCount; ++i) {
-        const bool given = i == calc::indexOf(pair.first) || i == calc::indexOf(pair.second);
-        line += (i == 0 ? "\"" : ", \"") + texts[i] + "\"";
-        checks += (i == 0 ? "" : ", ") + std::string(given ? "1" : "0");
+        checks.push_back(i == calc::indexOf(pair.first) || i == calc::indexOf(pair.second) ? 1 : 0);
     }
-    return line + "], \"checks\": [" + checks + "]}";
+    return Json{{"type", static_cast<int>(type)}, {"texts", texts}, {"checks", checks}}.dump();
 }
 
-inline std::string joined(std::span<const std::string> texts) {
-    std::string list;
-    for (const std::string& text : texts) {
-        list += (list.empty() ? "\"" : ",\"") + text + "\"";
-    }
-    return list;
-}
-
-// A JSON string, or null for "".
-inline std::string orNull(const std::string& text) {
-    return text.empty() ? "null" : "\"" + text + "\"";
+// A text, or null for "".
+inline Json orNull(const std::string& text) {
+    return text.empty() ? Json(nullptr) : Json(text);
 }
 
 // {"text": seven decimals, "exact": the exact form or null}
-inline std::string surface(const std::array<std::string, 2>& value) {
-    return R"({"text":")" + value[0] + R"(","exact":)" + orNull(value[1]) + "}";
+inline Json surface(const std::array<std::string, 2>& value) {
+    return {{"text", value[0]}, {"exact", orNull(value[1])}};
 }
 
 inline ExpectedSession tableSession() {
     ExpectedSession session;
     for (const WorkedExample& example : workedExamples()) {
         session.input += requestLine(example.type, example.typed) + "\r\n";
-        std::string exact;
+        Json exact = Json::array();
         for (const std::string& form : example.exact) {
-            exact += (exact.empty() ? "" : ",") + orNull(form);
+            exact.push_back(orNull(form));
         }
-        session.output += R"({"outcome":"completed","texts":[)" + joined(example.texts) +
-                          R"(],"shown":[)" + joined(example.shown) + R"(],"exact":[)" + exact +
-                          R"(],"base":)" + surface(example.base) + R"(,"total":)" +
-                          surface(example.total) + R"(,"steps":[)" + joined(example.steps) + "]}\n";
+        session.output += Json{{"outcome", "completed"},        {"texts", example.texts},
+                               {"shown", example.shown},        {"exact", exact},
+                               {"base", surface(example.base)}, {"total", surface(example.total)},
+                               {"steps", example.steps}}
+                              .dump() +
+                          "\n";
     }
     for (const ErrorExample& example : errorExamples()) {
         session.input += requestLine(example.type, example.typed) + "\n";
-        session.output += R"({"outcome":"error","number":)" +
-                          std::to_string(static_cast<int>(example.error)) + R"(,"message":")" +
-                          std::string(form::errorText(example.error)) + "\"}\n";
+        session.output += Json{{"outcome", "error"},
+                               {"number", static_cast<int>(example.error)},
+                               {"message", form::errorText(example.error)}}
+                              .dump() +
+                          "\n";
     }
     session.input += "\n \t\nbad\n";
-    session.output += R"({"outcome":"invalid","line":19,"message":"not valid JSON"})"
-                      "\n";
+    session.output +=
+        Json{{"outcome", "invalid"}, {"line", 19}, {"message", "not valid JSON"}}.dump() + "\n";
     session.input += requestLine(calc::ProblemType::RH, {"0", "1", "", "", ""});
-    session.output += R"({"outcome":"declined"})"
-                      "\n";
+    session.output += Json{{"outcome", "declined"}}.dump() + "\n";
     return session;
 }
 
