@@ -28,7 +28,7 @@ void KorvalaForm::start() {
     for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
         controls_.setTypingLimit(row, kValueBoxWidth);
     }
-    controls_.setListIndex(0);
+    controls_.setListIndex(static_cast<int>(calc::ProblemType::RH));
     problemTypeChosen();
 }
 
