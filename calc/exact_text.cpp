@@ -1,5 +1,7 @@
 #include "calc/exact_text.hpp"
 
+#include "calc/school_signs.hpp"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -10,9 +12,9 @@ namespace korvala::calc {
 
 namespace {
 
-constexpr std::string_view kPi = "π";
-constexpr std::string_view kRoot = "√";
-constexpr std::string_view kMinus = "−";
+using school_signs::kMinus;
+using school_signs::kPi;
+using school_signs::kRoot;
 
 // The digits of |n|, INT64_MIN's too.
 std::string digitsOf(std::int64_t n) {
@@ -25,12 +27,10 @@ std::string digitsOf(std::int64_t n) {
 
 // π to a power ≥ 1; a 64-bit power so that INT_MIN's magnitude fits.
 std::string piText(std::int64_t power) {
-    constexpr std::array<std::string_view, 10> kSuperscripts{"⁰", "¹", "²", "³", "⁴",
-                                                             "⁵", "⁶", "⁷", "⁸", "⁹"};
     std::string text(kPi);
     if (power != 1) {
         for (const char digit : std::to_string(power)) {
-            text += kSuperscripts.at(static_cast<std::size_t>(digit - '0'));
+            text += school_signs::kSuperscripts.at(static_cast<std::size_t>(digit - '0'));
         }
     }
     return text;
