@@ -2,6 +2,7 @@
 // input and answers each on standard output as soon as it is read.
 #include "cli/line_reader.hpp"
 #include "cli/options.hpp"
+#include "cli/problems.hpp"
 #include "cli/request_loop.hpp"
 #include "runtime/regional_settings.hpp"
 
@@ -85,8 +86,13 @@ int main(int argc, char** argv) {
     // Read once: the answers of one run all follow the same settings.
     const runtime::NumberSettings settings =
         options.settings ? *options.settings : runtime::usersSettingsInUse(writeWarning)();
-    cli::LineReader requests(readStandardInput, cli::kLongestRequestLine);
     const auto answer = [](std::string_view line) { return writeOut(std::string(line) + '\n'); };
+    if (options.problems) {
+        return cli::writeProblems(*options.problems, settings, answer)
+                   ? kAllAnswered
+                   : streamFailure("cannot write the problems", errno);
+    }
+    cli::LineReader requests(readStandardInput, cli::kLongestRequestLine);
     const auto answered = cli::answerRequests(requests, answer, settings);
     if (answered) {
         return *answered == cli::Answered::All ? kAllAnswered : kSomeInvalid;

@@ -33,6 +33,26 @@ tl::unexpected<OptionsError> needsValue(const Argument& argument) {
     return refused(std::string(argument.name) + " needs a value");
 }
 
+// A whole number from `least` to `most`, in plain digits; nothing otherwise.
+std::optional<std::uint64_t> wholeNumber(std::string_view text, std::uint64_t least,
+                                         std::uint64_t most) {
+    constexpr std::size_t kMostDigits = 10;
+    if (text.empty() || text.size() > kMostDigits) {
+        return std::nullopt;
+    }
+    std::uint64_t number = 0;
+    for (const char c : text) {
+        if (!runtime::characters::isDigit(c)) {
+            return std::nullopt;
+        }
+        number = number * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (number < least || number > most) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 } // namespace
 
 std::string_view usageText() {
@@ -52,6 +72,11 @@ std::string_view usageText() {
            "  --help              show this text\n"
            "  --version           show the version\n"
            "\n"
+           "Practice problems instead of requests, one JSON line each:\n"
+           "  --problems N        N problems, 1 to 20\n"
+           "  --seed S            made from the seeds S, S + 1, ... (default 1)\n"
+           "  --level L           1 whole numbers, 2 one decimal, 3 roots (default 1)\n"
+           "\n"
            "Exit status: 0 every request answered, 1 some line invalid, 2 bad options or\n"
            "settings that could be misread, 3 a failed read or write.\n";
 }
@@ -61,6 +86,9 @@ tl::expected<Options, OptionsError> parseOptions(std::span<const std::string_vie
     runtime::NumberSettings settings = runtime::posixNumberSettings();
     bool explicitSettings = false;
     bool explicitSizes = false;
+    std::optional<int> count;
+    std::optional<std::uint64_t> seed;
+    std::optional<std::uint64_t> level;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const Argument argument = split(arguments[i]);
         const auto value = [&]() -> std::optional<std::string_view> {
@@ -121,9 +149,38 @@ tl::expected<Options, OptionsError> parseOptions(std::span<const std::string_vie
             }
             settings.negativeForm = *negativeForm;
             explicitSettings = true;
+        } else if (argument.name == "--problems" || argument.name == "--seed" ||
+                   argument.name == "--level") {
+            const auto text = value();
+            if (!text) {
+                return needsValue(argument);
+            }
+            if (argument.name == "--problems") {
+                const auto number = wholeNumber(*text, 1, kMostProblems);
+                if (!number) {
+                    return refused("--problems takes a number from 1 to 20");
+                }
+                count = static_cast<int>(*number);
+            } else if (argument.name == "--seed") {
+                seed = wholeNumber(*text, 0, UINT32_MAX);
+                if (!seed) {
+                    return refused("--seed takes a number from 0 to 4294967295");
+                }
+            } else {
+                level = wholeNumber(*text, 1, 3);
+                if (!level) {
+                    return refused("--level takes 1, 2 or 3");
+                }
+            }
         } else {
             return refused("unknown option " + std::string(arguments[i]));
         }
+    }
+    if (count) {
+        options.problems = ProblemsWanted{*count, static_cast<std::uint32_t>(seed.value_or(1)),
+                                          static_cast<int>(level.value_or(1))};
+    } else if (seed || level) {
+        return refused("--seed and --level go with --problems");
     }
     if (!explicitSizes && !settings.groupSymbol.empty()) {
         settings.groupSizes = {kCommonGroupSize};

@@ -6,6 +6,7 @@
 
 #include "runtime/number_settings.hpp"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,8 +15,18 @@
 
 namespace korvala::cli {
 
+// --problems N [--seed S] [--level L]: N practice problems, made from the seeds S, S + 1, ...
+// at level L, instead of answering requests.
+struct ProblemsWanted {
+    int count = 1;          // 1 to kMostProblems
+    std::uint32_t seed = 1; // any 32-bit number
+    int level = 1;          // 1 to 3
+};
+inline constexpr int kMostProblems = 20;
+
 struct Options {
     std::optional<runtime::NumberSettings> settings; // empty: the user's regional settings
+    std::optional<ProblemsWanted> problems;
     bool help = false;
     bool version = false;
 };

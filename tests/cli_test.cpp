@@ -1,5 +1,6 @@
 #include "cli/line_reader.hpp"
 #include "cli/options.hpp"
+#include "cli/problems.hpp"
 #include "cli/request.hpp"
 #include "cli/request_loop.hpp"
 #include "cli/response.hpp"
@@ -166,6 +167,68 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"DecimalEqualsGroup", {"--decimal", ",", "--group", ","}, false, std::nullopt},
         OptionsCase{"DigitAsDecimal", {"--decimal", "5"}, false, std::nullopt}),
     [](const testing::TestParamInfo<OptionsCase>& info) { return info.param.name; });
+
+struct ProblemsCase {
+    std::vector<std::string_view> arguments;
+    std::optional<ProblemsWanted> wanted; // nothing: refused
+};
+
+TEST(CommandLine, AsksForProblemsWithinTheirLimits) {
+    const ProblemsCase cases[] = {
+        {{"--problems", "3"}, ProblemsWanted{3, 1, 1}},
+        {{"--problems=20", "--seed", "4294967295", "--level", "3"},
+         ProblemsWanted{20, 4294967295U, 3}},
+        {{"--level", "2", "--problems", "1", "--seed=0"}, ProblemsWanted{1, 0, 2}},
+        {{"--problems", "0"}, std::nullopt},
+        {{"--problems", "21"}, std::nullopt},
+        {{"--problems", "2", "--seed", "4294967296"}, std::nullopt},
+        {{"--problems", "2", "--level", "4"}, std::nullopt},
+        {{"--problems", "-1"}, std::nullopt},
+        {{"--seed", "5"}, std::nullopt},
+        {{"--problems"}, std::nullopt},
+    };
+    for (const ProblemsCase& c : cases) {
+        const auto parsed = parseOptions(c.arguments);
+        ASSERT_EQ(parsed.has_value(), c.wanted.has_value()) << c.arguments.front();
+        if (parsed) {
+            ASSERT_TRUE(parsed->problems);
+            EXPECT_EQ(parsed->problems->count, c.wanted->count);
+            EXPECT_EQ(parsed->problems->seed, c.wanted->seed);
+            EXPECT_EQ(parsed->problems->level, c.wanted->level);
+        }
+    }
+}
+
+// Each line carries its problem whole, answers for every asked letter; a failed write stops.
+TEST(Problems, AreWrittenALineEachUntilAWriteFails) {
+    std::vector<nlohmann::json> lines;
+    const auto written =
+        writeProblems({3, 4294967294U, 3}, runtime::posixNumberSettings(),
+                      [&lines](std::string_view line) -> tl::expected<void, StreamFailure> {
+                          lines.push_back(nlohmann::json::parse(line));
+                          return {};
+                      });
+    ASSERT_TRUE(written);
+    ASSERT_EQ(lines.size(), 3U);
+    EXPECT_EQ(lines[2]["seed"], 0U);
+    for (const nlohmann::json& line : lines) {
+        EXPECT_EQ(line["given"].size(), 5U);
+        EXPECT_FALSE(line["statement"].get<std::string>().empty());
+        for (const auto& letter : line["asked"]) {
+            EXPECT_FALSE(
+                line["answers"][letter.get<std::string>()]["exact"].get<std::string>().empty());
+        }
+    }
+    int writes = 0;
+    const auto failed =
+        writeProblems({5, 1, 1}, runtime::posixNumberSettings(),
+                      [&writes](std::string_view /*line*/) -> tl::expected<void, StreamFailure> {
+                          ++writes;
+                          return tl::make_unexpected(StreamFailure::Write);
+                      });
+    EXPECT_EQ(failed, tl::make_unexpected(StreamFailure::Write));
+    EXPECT_EQ(writes, 1);
+}
 
 TEST(ResponseLine, HasOneShapePerOutcome) {
     const auto settings = runtime::posixNumberSettings();
