@@ -7,8 +7,7 @@
 namespace korvala::runtime::characters {
 
 // The value of an ASCII digit, in a text of bytes or of UTF-16 units; nothing for any other.
-template <typename Character>
-[[nodiscard]] constexpr std::optional<int> digitValue(Character c) {
+template <typename Character> [[nodiscard]] constexpr std::optional<int> digitValue(Character c) {
     if (c < Character('0') || c > Character('9')) {
         return std::nullopt;
     }

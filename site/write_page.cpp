@@ -120,8 +120,8 @@ tl::expected<void, std::string> writePage(const fs::path& source, const fs::path
         return Failure(quoted(source / "index.html") + " is not the page");
     }
     const std::optional<std::string> style =
-        filledIn(read(source / "korvala.css"),
-                 {{"(--wide-touch)", page::wideTouchQuery()}, {"(--wide)", page::wideWindowQuery()}});
+        filledIn(read(source / "korvala.css"), {{"(--wide-touch)", page::wideTouchQuery()},
+                                                {"(--wide)", page::wideWindowQuery()}});
     if (!style) {
         return Failure(quoted(source / "korvala.css") + " has no layouts");
     }

@@ -68,7 +68,6 @@ TEST(PracticeProblems, ChosenPairsAreKept) {
     }
 }
 
-
 // R 5, H 7 given: D = √149 ≈ 12,2065556, S = 70π ≈ 219,9114858, V = 175π ≈ 549,7787144,
 // S₁ = 120π ≈ 376,9911184.
 TEST(PracticeMarks, EqualFormsAndCorrectRoundingsAreRightTheRestSaysWhy) {
