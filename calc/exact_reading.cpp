@@ -53,10 +53,15 @@ private:
         return true;
     }
 
+    // "pi" in Latin letters of any case.
+    [[nodiscard]] bool startsLatinPi() const {
+        return text_.size() >= 2 && (text_[0] == 'p' || text_[0] == 'P') &&
+               (text_[1] == 'i' || text_[1] == 'I');
+    }
+
     bool takePi() {
         skipBlanks();
-        if (text_.size() >= 2 && (text_[0] == 'p' || text_[0] == 'P') &&
-            (text_[1] == 'i' || text_[1] == 'I')) {
+        if (startsLatinPi()) {
             text_.remove_prefix(2);
             return true;
         }
@@ -141,8 +146,7 @@ private:
         skipBlanks();
         return !text_.empty() &&
                (runtime::characters::isDigit(text_.front()) || text_.front() == '(' ||
-                text_.front() == 'p' || text_.front() == 'P' || text_.starts_with(kPi) ||
-                text_.starts_with(kRoot));
+                startsLatinPi() || text_.starts_with(kPi) || text_.starts_with(kRoot));
     }
 
     std::optional<ExactValue> factor(int depth) {
@@ -217,11 +221,14 @@ private:
 
 std::string_view answerDecimalSymbol(const runtime::NumberSettings& settings) {
     const std::string_view symbol = settings.decimalSymbol;
+    if (symbol.empty()) {
+        return ".";
+    }
     for (const std::string_view sign :
          {std::string_view("/"), std::string_view("+"), std::string_view("-"),
           std::string_view("*"), std::string_view("("), std::string_view(")"), kPi, kRoot, kMinus,
           kMiddleDot, kTimes}) {
-        if (symbol.empty() || symbol.find(sign) != std::string_view::npos ||
+        if (symbol.find(sign) != std::string_view::npos ||
             sign.find(symbol) != std::string_view::npos) {
             return ".";
         }

@@ -7,6 +7,7 @@
 #include "calc/typed_value.hpp"
 #include "form/practice_words.hpp"
 #include "form/value_box.hpp"
+#include "runtime/characters.hpp"
 #include "runtime/float_text.hpp"
 #include "runtime/utf8.hpp"
 
@@ -167,6 +168,8 @@ posedProblem(calc::ProblemType type, const std::array<std::string, calc::kQuanti
     problem.given = attempt.given;
     for (const Symbol symbol :
          {Symbol::R, Symbol::H, Symbol::D, Symbol::S, Symbol::V, Symbol::B, Symbol::S1}) {
+        const bool isAsked =
+            std::find(attempt.asked.begin(), attempt.asked.end(), symbol) != attempt.asked.end();
         PracticeAnswer answer{symbol, 0.0, {}, {}, exact.at(calc::indexOf(symbol))};
         std::optional<std::string> exactText;
         if (const auto quantity = calc::quantityOf(symbol)) {
@@ -181,15 +184,14 @@ posedProblem(calc::ProblemType type, const std::array<std::string, calc::kQuanti
             exactText = surface.exact;
         }
         if (!exactText || answer.exactValue.isNone()) {
-            if (std::find(attempt.asked.begin(), attempt.asked.end(), symbol) !=
-                attempt.asked.end()) {
+            if (isAsked) {
                 return std::nullopt;
             }
             continue;
         }
         answer.exact = *exactText;
         problem.all.push_back(answer);
-        if (std::find(attempt.asked.begin(), attempt.asked.end(), symbol) != attempt.asked.end()) {
+        if (isAsked) {
             problem.asked.push_back(answer);
         }
     }
@@ -313,7 +315,7 @@ std::optional<int> decimalsOf(std::string_view typed, std::string_view decimalSy
                                           ? std::string_view{}
                                           : typed.substr(symbol + decimalSymbol.size());
     const auto digitsOnly = [](std::string_view text) {
-        return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        return std::all_of(text.begin(), text.end(), runtime::characters::isDigit);
     };
     if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction)) {
         return std::nullopt;
