@@ -1,5 +1,6 @@
 #include "cli/options.hpp"
 
+#include "form/practice.hpp"
 #include "runtime/characters.hpp"
 
 #include <utility>
@@ -156,7 +157,7 @@ tl::expected<Options, OptionsError> parseOptions(std::span<const std::string_vie
                 return needsValue(argument);
             }
             if (argument.name == "--problems") {
-                const auto number = wholeNumber(*text, 1, kMostProblems);
+                const auto number = wholeNumber(*text, 1, form::kMostProblemsAtOnce);
                 if (!number) {
                     return refused("--problems takes a number from 1 to 20");
                 }

@@ -18,11 +18,10 @@ namespace korvala::cli {
 // --problems N [--seed S] [--level L]: N practice problems, made from the seeds S, S + 1, ...
 // at level L, instead of answering requests.
 struct ProblemsWanted {
-    int count = 1;          // 1 to kMostProblems
+    int count = 1;          // 1 to form::kMostProblemsAtOnce (form/practice.hpp)
     std::uint32_t seed = 1; // any 32-bit number
     int level = 1;          // 1 to 3
 };
-inline constexpr int kMostProblems = 20;
 
 struct Options {
     std::optional<runtime::NumberSettings> settings; // empty: the user's regional settings

@@ -5,6 +5,7 @@
 #include "calc/exact_text.hpp"
 #include "calc/solver.hpp"
 #include "calc/typed_value.hpp"
+#include "form/content.hpp"
 #include "form/practice_words.hpp"
 #include "form/value_box.hpp"
 #include "runtime/characters.hpp"
@@ -136,6 +137,18 @@ struct Attempt {
 
 std::string statementOf(const PracticeProblem& problem);
 
+// The window's boxes with the given values typed and ticked.
+calc::CalculationInput inputOf(calc::ProblemType type,
+                               const std::array<std::string, calc::kQuantityCount>& given) {
+    calc::CalculationInput input;
+    input.type = type;
+    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
+        input.texts.at(row) = given.at(row);
+        input.checks.at(row) = !given.at(row).empty();
+    }
+    return input;
+}
+
 } // namespace
 
 std::optional<PracticeProblem>
@@ -143,17 +156,15 @@ posedProblem(calc::ProblemType type, const std::array<std::string, calc::kQuanti
              std::span<const calc::Symbol> asked, Unit unit,
              const runtime::NumberSettings& settings) {
     const Attempt attempt{type, given, {asked.begin(), asked.end()}};
-    calc::CalculationInput input;
-    input.type = attempt.type;
-    const calc::GivenPair pair = calc::givenPairOf(attempt.type);
-    for (std::size_t row = 0; row < calc::kQuantityCount; ++row) {
-        if (runtime::utf8::characterCount(attempt.given.at(row)) > kValueBoxWidth) {
-            return std::nullopt;
-        }
-        input.texts.at(row) = attempt.given.at(row);
-        input.checks.at(row) = !attempt.given.at(row).empty();
+    const bool fitsTheBoxes = std::all_of(given.begin(), given.end(), [](const std::string& typed) {
+        return runtime::utf8::characterCount(typed) <= kValueBoxWidth;
+    });
+    if (!fitsTheBoxes) {
+        return std::nullopt;
     }
-    const calc::CalculationOutcome outcome = calc::calculate(input, settings);
+    const calc::GivenPair pair = calc::givenPairOf(attempt.type);
+    const calc::CalculationOutcome outcome =
+        calc::calculate(inputOf(attempt.type, attempt.given), settings);
     const auto* completed = std::get_if<calc::Completed>(&outcome);
     if (completed == nullptr || !completed->base || !completed->total) {
         return std::nullopt;
@@ -355,6 +366,40 @@ PracticeProblem practiceProblem(std::uint32_t seed, PracticeLevel level,
     problem->seed = seed;
     problem->level = level;
     return *problem;
+}
+
+std::optional<Answer> keyOf(const PracticeProblem& problem,
+                            const runtime::NumberSettings& settings) {
+    const calc::CalculationOutcome outcome =
+        calc::calculate(inputOf(problem.type, problem.given), settings);
+    if (const auto* completed = std::get_if<calc::Completed>(&outcome)) {
+        return answerOf(problem.type, *completed, settings);
+    }
+    return std::nullopt;
+}
+
+std::string keyLineOf(const PracticeAnswer& answer, Unit unit) {
+    const std::span<const calc::Term> terms = answer.exactValue.terms();
+    const bool rational = terms.empty() || (terms.size() == 1 && terms.front().piPower == 0 &&
+                                            terms.front().radicand == 1);
+    const std::int64_t denominator =
+        rational && !terms.empty() ? terms.front().coefficient.denominator : std::int64_t{1};
+    constexpr std::int64_t kSevenDecimals = 10'000'000;
+    std::string line = std::string(calc::letterOf(answer.symbol)) + " = " + answer.exact;
+    if (!rational) {
+        line += " ≈ " + answer.text;
+    } else if (denominator != 1) {
+        line += (kSevenDecimals % denominator == 0 ? " = " : " ≈ ") + answer.text;
+    }
+    return line + " " + unitOf(answer.symbol, unit);
+}
+
+std::string answerBoxName(calc::Symbol symbol) {
+    if (const auto quantity = calc::quantityOf(symbol)) {
+        return content::valueBoxName(calc::indexOf(*quantity));
+    }
+    return std::string(calc::letterOf(symbol)) + " – " +
+           std::string(symbol == Symbol::B ? words::kBaseName : words::kTotalName);
 }
 
 std::string unitOf(calc::Symbol symbol, Unit unit) {

@@ -18,6 +18,7 @@
 
 #include "calc/problem_type.hpp"
 #include "calc/steps.hpp"
+#include "form/answer.hpp"
 #include "runtime/number_settings.hpp"
 
 #include <array>
@@ -29,6 +30,9 @@
 #include <vector>
 
 namespace korvala::form {
+
+// The most problems made at once: a worksheet's, and korvala-calc's.
+inline constexpr int kMostProblemsAtOnce = 20;
 
 enum class PracticeLevel { WholeNumbers = 1, OneDecimal = 2, Roots = 3 };
 
@@ -65,6 +69,17 @@ posedProblem(calc::ProblemType type, const std::array<std::string, calc::kQuanti
 [[nodiscard]] PracticeProblem practiceProblem(std::uint32_t seed, PracticeLevel level,
                                               std::span<const calc::ProblemType> pairs,
                                               const runtime::NumberSettings& settings);
+
+// The problem as the window works it out, for a key: its working and its values.
+[[nodiscard]] std::optional<Answer> keyOf(const PracticeProblem& problem,
+                                          const runtime::NumberSettings& settings);
+
+// An answer as the key gives it: "S = 30π ≈ 94,2477796 cm²", "R = 5/2 = 2,5000000 cm" where
+// the decimals are exact, "R = 5 cm" where the value is whole.
+[[nodiscard]] std::string keyLineOf(const PracticeAnswer& answer, Unit unit);
+
+// The answer box's name, its letter first as the window's boxes have it: "S₁ – пълна повърхнина".
+[[nodiscard]] std::string answerBoxName(calc::Symbol symbol);
 
 // "cm", "cm²" or "cm³", as the quantity measures.
 [[nodiscard]] std::string unitOf(calc::Symbol symbol, Unit unit);

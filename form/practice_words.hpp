@@ -32,6 +32,10 @@ struct QuantityWords {
     return kWords.at(calc::indexOf(symbol));
 }
 
+// The names of the two quantities the window has no box for, as its boxes name theirs.
+inline constexpr std::string_view kBaseName = "лице на основата";
+inline constexpr std::string_view kTotalName = "пълна повърхнина";
+
 inline constexpr std::string_view kOf = " на цилиндър е ";
 inline constexpr std::string_view kAnd = ", а ";
 inline constexpr std::string_view kIts = " му е ";

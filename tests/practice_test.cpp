@@ -47,6 +47,15 @@ TEST(PracticeProblems, EverySeedGivesATypableCompleteProblemTwiceTheSame) {
                 EXPECT_EQ(markAnswer(problem, answer, answer.exact, settings).verdict,
                           Verdict::Right);
             }
+            // The key works the same problem out: its working, and the answers' decimals.
+            const std::optional<Answer> key = keyOf(problem, settings);
+            ASSERT_TRUE(key.has_value());
+            EXPECT_FALSE(key->working.empty());
+            for (const PracticeAnswer& answer : problem.asked) {
+                if (const auto quantity = calc::quantityOf(answer.symbol)) {
+                    EXPECT_EQ(key->texts.at(calc::indexOf(*quantity)), answer.text);
+                }
+            }
             if (level == PracticeLevel::Roots) {
                 EXPECT_TRUE(problem.type == calc::ProblemType::DS ||
                             problem.type == calc::ProblemType::HV);
@@ -58,6 +67,28 @@ TEST(PracticeProblems, EverySeedGivesATypableCompleteProblemTwiceTheSame) {
         // Seeds make problems of their own, not the level's fallback again and again.
         EXPECT_GT(statements.size(), 200U);
     }
+}
+
+TEST(PracticeProblems, KeyLinesSayWhereTheDecimalsOnlyApproximate) {
+    const auto line = [](Symbol symbol, calc::ExactValue value, std::string exact,
+                         std::string text) {
+        return keyLineOf({symbol, value.approximately(), std::move(text), std::move(exact), value},
+                         Unit::Centimetre);
+    };
+    const calc::ExactValue thirtyPi =
+        calc::multiply(calc::ExactValue::integer(30), calc::ExactValue::pi());
+    EXPECT_EQ(line(Symbol::S, thirtyPi, "30π", "94,2477796"), "S = 30π ≈ 94,2477796 cm²");
+    EXPECT_EQ(line(Symbol::R, calc::ExactValue::integer(5), "5", "5"), "R = 5 cm");
+    EXPECT_EQ(line(Symbol::R, calc::ExactValue::fraction(5, 2), "5/2", "2,5"), "R = 5/2 = 2,5 cm");
+    EXPECT_EQ(line(Symbol::H, calc::ExactValue::fraction(1, 3), "1/3", "0,3333333"),
+              "H = 1/3 ≈ 0,3333333 cm");
+    EXPECT_EQ(line(Symbol::V, calc::ExactValue{}, "0", "0"), "V = 0 cm³");
+}
+
+TEST(PracticeProblems, AnswerBoxesAreNamedAsTheWindowsBoxes) {
+    EXPECT_EQ(answerBoxName(Symbol::V), "V – обем");
+    EXPECT_EQ(answerBoxName(Symbol::S1), "S₁ – пълна повърхнина");
+    EXPECT_EQ(answerBoxName(Symbol::B), "B – лице на основата");
 }
 
 TEST(PracticeProblems, ChosenPairsAreKept) {
