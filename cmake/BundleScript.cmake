@@ -7,7 +7,7 @@
 function(korvala_bundle_script target entry global output)
     find_program(KORVALA_ESBUILD esbuild REQUIRED)
     get_filename_component(folder ${entry} DIRECTORY)
-    file(GLOB modules CONFIGURE_DEPENDS ${folder}/*.js)
+    file(GLOB_RECURSE modules CONFIGURE_DEPENDS ${folder}/*.js)
     add_custom_command(OUTPUT ${output}
         COMMAND ${KORVALA_ESBUILD} ${entry} --bundle --format=iife --global-name=${global}
             --target=es2019 --supported:object-rest-spread=false --minify --charset=utf8 --log-level=warning --outfile=${output}

@@ -96,8 +96,10 @@ std::string manifestJson() {
 }
 
 std::string keptFilesJson() {
-    nlohmann::json files = {"./",          "index.html", "korvala.js",
-                            "korvala.css", "window.css", "manifest.webmanifest"};
+    // The practice part's script and style sheet too, though the page loads them only when first
+    // wanted: a student opens practice offline as often as the window.
+    nlohmann::json files = {"./",         "index.html",  "korvala.js",   "korvala.css",
+                            "window.css", "practice.js", "practice.css", "manifest.webmanifest"};
     // The screenshots are for the install dialog alone, which needs a network anyway.
     for (const PagePicture& picture : kPictures) {
         if (picture.use != PictureUse::Screenshot) {

@@ -130,8 +130,13 @@ tl::expected<void, std::string> writePage(const fs::path& source, const fs::path
     if (!worker) {
         return Failure(quoted(source / "sw.js") + " has no place for the kept files");
     }
+    const std::optional<std::string> practiceStyle = read(source / "practice.css");
+    if (!practiceStyle) {
+        return Failure("cannot read " + quoted(source / "practice.css"));
+    }
     return write(site / "index.html", *page)
         .and_then([&] { return write(site / "korvala.css", *style); })
+        .and_then([&] { return write(site / "practice.css", *practiceStyle); })
         .and_then([&] { return write(site / "window.css", page::windowStyle()); })
         .and_then([&] { return write(site / "manifest.webmanifest", page::manifestJson()); })
         .and_then([&] { return write(site / "sw.js", *worker); });

@@ -3,12 +3,16 @@
 // bytes stand in a string literal, one character U+0000 to U+00FF for each byte, rather than in
 // base64: gzip then finds the binary's repetitions as it finds them in the binary itself, where
 // base64's 6-bit characters hide most of them.
-// Usage: node tools/embed_wasm.mjs CORE_SCRIPT WASM OUTPUT
+// With --own-scope the script runs in a function of its own, its Module its own: for a second
+// program on the page, beside the one whose Module is the page's.
+// Usage: node tools/embed_wasm.mjs [--own-scope] CORE_SCRIPT WASM OUTPUT
 import { readFileSync, writeFileSync } from 'node:fs';
 
-const [coreScript, wasm, output] = process.argv.slice(2);
+const options = process.argv.slice(2);
+const ownScope = options[0] === '--own-scope';
+const [coreScript, wasm, output] = ownScope ? options.slice(1) : options;
 if (!output) {
-  console.error('usage: node tools/embed_wasm.mjs CORE_SCRIPT WASM OUTPUT');
+  console.error('usage: node tools/embed_wasm.mjs [--own-scope] CORE_SCRIPT WASM OUTPUT');
   process.exit(2);
 }
 
@@ -39,4 +43,5 @@ function stringLiteral(bytes) {
 const decoder =
   '(t=>{const b=new Uint8Array(t.length);for(let i=0;i<t.length;i++)b[i]=t.charCodeAt(i);return b})';
 const handOver = `var Module={wasmBinary:${decoder}(${stringLiteral(readFileSync(wasm))})};\n`;
-writeFileSync(output, handOver + readFileSync(coreScript, 'utf8'), 'utf8');
+const script = handOver + readFileSync(coreScript, 'utf8');
+writeFileSync(output, ownScope ? `(() => {\n${script}\n})();\n` : script, 'utf8');

@@ -1,5 +1,5 @@
-// axe-core over the page in both layouts: at start, after a calculation, and with the error
-// message open; no violation of any rule it runs.
+// axe-core over the page in both layouts: at start, after a calculation, with the error
+// message open, and with a problem marked and a worksheet made; no violation of any rule it runs.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -34,7 +34,7 @@ for (const [layout, device] of [
   ['wide', desktop],
   ['narrow', phone],
 ]) {
-  test(`no violation in the ${layout} layout: at start, after a calculation, with the message open`, async () => {
+  test(`no violation in the ${layout} layout: at start, after a calculation, with the message open, practising`, async () => {
     const window = await served.open({ locale: 'bg-BG', ...device });
     const { page, problems } = window;
     assert.deepEqual(await violations(page), [], 'at start');
@@ -47,6 +47,14 @@ for (const [layout, device] of [
     await button(page, 0).click();
     await errorDialog(page).waitFor();
     assert.deepEqual(await violations(page), [], 'with the message open');
+    await page.keyboard.press('Escape');
+    await page.locator('#new-problem').click();
+    await page.locator('#answer-0').fill('1');
+    await page.getByRole('button', { name: 'Провери' }).click();
+    await page.locator('#new-worksheet').click();
+    await page.getByRole('button', { name: 'Направи листа' }).click();
+    await page.locator('#worksheet').waitFor();
+    assert.deepEqual(await violations(page), [], 'with a problem marked and a worksheet');
     assert.deepEqual(problems, []);
     await window.close();
   });

@@ -198,11 +198,11 @@ test('"Сподели" hands the link to the share sheet where there is one, els
   }));
   assert.deepEqual(shown, { value: page.url(), focused: true, selected: page.url() });
   // The link stands in the Tab cycle after "Сподели", before the solution's control and the
-  // statement.
+  // practice.
   await page.keyboard.press('Tab');
   assert.equal(await focusedName(page), 'copy-solution');
   await page.keyboard.press('Tab');
-  assert.equal(await focusedName(page), 'Text1(0)');
+  assert.equal(await focusedName(page), 'practice-level');
   await page.keyboard.press('Shift+Tab');
   await page.keyboard.press('Shift+Tab');
   assert.equal(await focusedName(page), 'share-link');

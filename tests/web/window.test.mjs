@@ -183,7 +183,13 @@ test('after start-up "R H" is applied, the boxes are empty and the statement has
 
 test("Tab visits the controls in the design's order and starts again; Shift+Tab goes back", async () => {
   const { page, description, problems } = window;
-  const cycle = [...description.controls.filter((c) => c.takesFocus).map((c) => c.name), 'share'];
+  const cycle = [
+    ...description.controls.filter((c) => c.takesFocus).map((c) => c.name),
+    'share',
+    'practice-level',
+    'new-problem',
+    'new-worksheet',
+  ];
   await control(page, cycle[0]).focus();
   const visited = [];
   for (let step = 0; step <= cycle.length; step += 1) {

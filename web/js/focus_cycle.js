@@ -2,8 +2,10 @@
 // past the last starts again at the first (Shift+Tab the other way), as the window's focus
 // order does; the browser would leave the page instead.
 const beside = () =>
-  [...document.querySelectorAll('#beside button, #beside input, #beside textarea')].filter(
-    (element) => element.getClientRects().length > 0 && !element.disabled,
+  [
+    ...document.querySelectorAll('#beside button, #beside input, #beside select, #beside textarea'),
+  ].filter(
+    (element) => element.getClientRects().length > 0 && !element.disabled && element.tabIndex >= 0,
   );
 
 export function keepFocusInCycle(windowCycle) {

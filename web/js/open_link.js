@@ -3,17 +3,28 @@
 // calculation is ignored, and nothing of it is ever put into the page as markup.
 import { readFragment, typedThroughLimit } from './share_link.js';
 
+// given: the rows' texts, "" where not given.
+export function calculateInWindow(type, given, windowControls, problemList) {
+  problemList.choose(type);
+  given.forEach((text, row) => {
+    if (text !== '') {
+      const box = windowControls.valueBoxes[row];
+      box.value = typedThroughLimit(text, box.maxLength);
+      box.dispatchEvent(new Event('input'));
+    }
+  });
+  windowControls.calculate.click();
+}
+
 export function openLink(fragment, windowControls, problemList, description) {
   const link = readFragment(fragment, description.letters, description.pairs);
   if (!link) {
     return;
   }
-  problemList.choose(link.type);
+  const given = windowControls.valueBoxes.map(() => '');
   // No destructuring in the loop's head: this emscripten's minifier drops it.
-  for (const given of link.given) {
-    const box = windowControls.valueBoxes[given.row];
-    box.value = typedThroughLimit(given.text, box.maxLength);
-    box.dispatchEvent(new Event('input'));
+  for (const pair of link.given) {
+    given[pair.row] = pair.text;
   }
-  windowControls.calculate.click();
+  calculateInWindow(link.type, given, windowControls, problemList);
 }

@@ -1,0 +1,11 @@
+// A seed nobody chose: a new problem or sheet each time.
+export const randomSeed = () => crypto.getRandomValues(new Uint32Array(1))[0];
+
+// A whole number from 0 to `most` as typed, digits only; else null.
+export function wholeNumber(typed, most) {
+  const text = typed.trim();
+  if (!/^\d{1,10}$/.test(text) || Number(text) > most) {
+    return null;
+  }
+  return Number(text);
+}
