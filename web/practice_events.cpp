@@ -7,7 +7,6 @@
 #include "runtime/regional_settings.hpp"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <emscripten.h>
@@ -42,10 +41,11 @@ std::string quoted(std::string_view text) {
         if (c == '"' || c == '\\') {
             json += '\\';
             json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            std::array<char, 8> escape{};
-            (void)std::snprintf(escape.data(), escape.size(), "\\u%04x", c);
-            json += escape.data();
+        } else if (const auto code = static_cast<unsigned char>(c); code < 0x20) {
+            constexpr std::string_view kHex = "0123456789abcdef";
+            json += "\\u00";
+            json += kHex[code >> 4U];
+            json += kHex[code & 0xFU];
         } else {
             json += c;
         }
@@ -70,7 +70,7 @@ PracticeLevel levelOf(int level) {
 std::vector<ProblemType> pairsOf(int chosen) {
     std::vector<ProblemType> pairs;
     for (std::size_t i = 0; i < korvala::calc::kProblemTypeCount; ++i) {
-        if ((static_cast<unsigned>(chosen) >> i) & 1U) {
+        if (((static_cast<unsigned>(chosen) >> i) & 1U) != 0U) {
             pairs.push_back(static_cast<ProblemType>(i));
         }
     }
@@ -137,6 +137,7 @@ EMSCRIPTEN_KEEPALIVE void korvala_practice_mark(std::uint32_t seed, int level, i
 EMSCRIPTEN_KEEPALIVE void korvala_practice_sheet(std::uint32_t seed, int count, int level,
                                                  int pairs) {
     std::vector<PracticeProblem> problems;
+    problems.reserve(korvala::form::kMostProblemsAtOnce);
     for (int i = 0; i < std::min(count, korvala::form::kMostProblemsAtOnce); ++i) {
         problems.push_back(problemOf(seed + static_cast<std::uint32_t>(i), level, pairs));
     }
