@@ -33,8 +33,8 @@ korvala::runtime::NumberSettings settings() {
     return inUse();
 }
 
-// Our texts hold no control characters but the user's never reach a reply; escape them all the
-// same, so that a reply is JSON whatever a text becomes.
+// A reply holds our texts alone, never the user's, and none of ours has a control character;
+// they are escaped all the same, so that a reply is JSON whatever a text becomes.
 std::string quoted(std::string_view text) {
     std::string json = "\"";
     for (const char c : text) {
