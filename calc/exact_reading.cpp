@@ -5,7 +5,7 @@
 
 #include <cstdint>
 #include <limits>
-#include <string>
+#include <optional>
 
 namespace korvala::calc {
 
@@ -169,12 +169,18 @@ private:
 
     std::optional<ExactValue> number() {
         skipBlanks();
-        std::string digits;
+        constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+        std::int64_t numerator = 0;
+        std::size_t digits = 0;
         std::size_t decimals = 0;
         bool afterSymbol = false;
         while (!text_.empty()) {
-            if (runtime::characters::isDigit(text_.front())) {
-                digits += text_.front();
+            if (const std::optional<int> digit = runtime::characters::digitValue(text_.front())) {
+                if (numerator > (kLargest - *digit) / 10) {
+                    return std::nullopt;
+                }
+                numerator = numerator * 10 + *digit;
+                ++digits;
                 decimals += afterSymbol ? 1 : 0;
                 text_.remove_prefix(1);
             } else if (!afterSymbol && !decimalSymbol_.empty() &&
@@ -185,17 +191,8 @@ private:
                 break;
             }
         }
-        if (digits.empty() || decimals > kMostDecimals) {
+        if (digits == 0 || decimals > kMostDecimals) {
             return std::nullopt;
-        }
-        constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
-        std::int64_t numerator = 0;
-        for (const char digit : digits) {
-            const std::int64_t value = digit - '0';
-            if (numerator > (kLargest - value) / 10) {
-                return std::nullopt;
-            }
-            numerator = numerator * 10 + value;
         }
         std::int64_t denominator = 1;
         for (std::size_t i = 0; i < decimals; ++i) {

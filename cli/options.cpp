@@ -43,10 +43,11 @@ std::optional<std::uint64_t> wholeNumber(std::string_view text, std::uint64_t le
     }
     std::uint64_t number = 0;
     for (const char c : text) {
-        if (!runtime::characters::isDigit(c)) {
+        const std::optional<int> digit = runtime::characters::digitValue(c);
+        if (!digit) {
             return std::nullopt;
         }
-        number = number * 10 + static_cast<std::uint64_t>(c - '0');
+        number = number * 10 + static_cast<std::uint64_t>(*digit);
     }
     if (number < least || number > most) {
         return std::nullopt;

@@ -3,22 +3,17 @@
 #include "form/control_table.hpp"
 #include "form/korvala_form.hpp"
 #include "runtime/regional_settings.hpp"
+#include "web/console.hpp"
 #include "web/web_controls.hpp"
 
-#include <cstdio>
 #include <emscripten.h>
-#include <string_view>
 
 namespace {
 
-// A warning about settings that cannot be used goes to the browser's console.
-void writeToConsole(std::string_view warning) {
-    (void)std::fwrite(warning.data(), 1, warning.size(), stderr);
-}
-
 struct Window {
     korvala::web::WebControls controls;
-    korvala::form::KorvalaForm form{controls, korvala::runtime::usersSettingsInUse(writeToConsole)};
+    korvala::form::KorvalaForm form{
+        controls, korvala::runtime::usersSettingsInUse(korvala::web::writeToConsole)};
 };
 
 Window& window() {

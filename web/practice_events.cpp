@@ -5,10 +5,10 @@
 #include "calc/problem_type.hpp"
 #include "form/practice.hpp"
 #include "runtime/regional_settings.hpp"
+#include "web/console.hpp"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <emscripten.h>
 #include <optional>
 #include <string>
@@ -23,13 +23,9 @@ using korvala::calc::ProblemType;
 using korvala::form::PracticeLevel;
 using korvala::form::PracticeProblem;
 
-void writeToConsole(std::string_view warning) {
-    (void)std::fwrite(warning.data(), 1, warning.size(), stderr);
-}
-
 korvala::runtime::NumberSettings settings() {
     static korvala::runtime::SettingsInUse inUse =
-        korvala::runtime::usersSettingsInUse(writeToConsole);
+        korvala::runtime::usersSettingsInUse(korvala::web::writeToConsole);
     return inUse();
 }
 
@@ -81,7 +77,8 @@ PracticeProblem problemOf(std::uint32_t seed, int level, int pairs) {
     return korvala::form::practiceProblem(seed, levelOf(level), pairsOf(pairs), settings());
 }
 
-std::string problemJson(const PracticeProblem& problem) {
+// `more`: further members, each after a comma.
+std::string problemJson(const PracticeProblem& problem, std::string_view more = {}) {
     const auto asked = [&](const korvala::form::PracticeAnswer& answer) {
         return R"({"letter":)" + quoted(korvala::calc::letterOf(answer.symbol)) + R"(,"name":)" +
                quoted(korvala::form::answerBoxName(answer.symbol)) + R"(,"unit":)" +
@@ -91,7 +88,7 @@ std::string problemJson(const PracticeProblem& problem) {
            std::to_string(static_cast<int>(problem.level)) + R"(,"type":)" +
            std::to_string(static_cast<int>(problem.type)) + R"(,"statement":)" +
            quoted(problem.statement) + R"(,"given":)" + listOf(problem.given, quoted) +
-           R"(,"asked":)" + listOf(problem.asked, asked) + "}";
+           R"(,"asked":)" + listOf(problem.asked, asked) + std::string(more) + "}";
 }
 
 // The problem with its key: each answer's line and the working of the whole.
@@ -100,11 +97,10 @@ std::string keyedJson(const PracticeProblem& problem) {
     const auto line = [&](const korvala::form::PracticeAnswer& answer) {
         return quoted(korvala::form::keyLineOf(answer, problem.unit));
     };
-    std::string json = problemJson(problem);
-    json.pop_back();
-    return json + R"(,"answers":)" + listOf(problem.asked, line) + R"(,"givenLine":)" +
-           quoted(key ? key->given : std::string()) + R"(,"working":)" +
-           listOf(key ? key->working : std::vector<std::string>{}, quoted) + "}";
+    return problemJson(problem,
+                       R"(,"answers":)" + listOf(problem.asked, line) + R"(,"givenLine":)" +
+                           quoted(key ? key->given : std::string()) + R"(,"working":)" +
+                           listOf(key ? key->working : std::vector<std::string>{}, quoted));
 }
 
 } // namespace
@@ -116,10 +112,11 @@ EMSCRIPTEN_KEEPALIVE void korvala_practice_problem(std::uint32_t seed, int level
     korvala_practice_reply(problemJson(problemOf(seed, level, pairs)).c_str());
 }
 
-// The answer typed (NUL-terminated UTF-8) for the problem's asked quantity at `index`.
-EMSCRIPTEN_KEEPALIVE void korvala_practice_mark(std::uint32_t seed, int level, int pairs, int index,
+// The answer typed (NUL-terminated UTF-8) for the asked quantity at `index` of a problem drawn
+// from every pair, as the page poses them to practise on.
+EMSCRIPTEN_KEEPALIVE void korvala_practice_mark(std::uint32_t seed, int level, int index,
                                                 const char* typed) {
-    const PracticeProblem problem = problemOf(seed, level, pairs);
+    const PracticeProblem problem = problemOf(seed, level, 0);
     if (index < 0 || static_cast<std::size_t>(index) >= problem.asked.size() || typed == nullptr) {
         korvala_practice_reply("null");
         return;

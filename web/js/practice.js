@@ -4,8 +4,8 @@
 
 import { createExercise } from './practice/exercise.js';
 import { core, reply } from './practice/practice_core.js';
-import { randomSeed } from './practice/seeds.js';
 import { createWorksheet } from './practice/worksheet.js';
+import { randomSeed } from './seeds.js';
 
 export { reply };
 

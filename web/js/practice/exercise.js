@@ -64,7 +64,7 @@ export function createExercise(place, host) {
   };
 
   const pose = (seed, level) => {
-    problem = { ...core.problem(seed, level, 0), pairs: 0 };
+    problem = core.problem(seed, level, 0);
     rows = problem.asked.map(answerRow);
     const piKey = host.piKey.cloneNode(true);
     piKey.removeAttribute('id');

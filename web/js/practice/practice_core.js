@@ -13,7 +13,8 @@ function answerOf(call) {
   return replied;
 }
 
-// `pairs`: the problem types to draw from, as a bit for each, none for all of them.
+// `pairs`: the problem types to draw from, as a bit for each, none for all of them; a mark is
+// for a problem drawn from all of them.
 export const core = {
   whenReady(start) {
     Module.onRuntimeInitialized = start;
@@ -25,7 +26,7 @@ export const core = {
       const size = lengthBytesUTF8(typed) + 1;
       const text = Module._malloc(size);
       stringToUTF8(typed, text, size);
-      Module._korvala_practice_mark(problem.seed, problem.level, problem.pairs, index, text);
+      Module._korvala_practice_mark(problem.seed, problem.level, index, text);
       Module._free(text);
     }),
   sheet: (seed, count, level, pairs) =>

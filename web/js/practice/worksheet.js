@@ -5,13 +5,13 @@
 // problem's answers, exact and in decimals, and its working. While it is there the browser's
 // print prints the sheet alone (practice.css). A value that cannot be is marked, said, and kept
 // as typed.
+
+import { kMostSeed, randomSeed, wholeNumber } from '../seeds.js';
 import { element } from './elements.js';
 import { core } from './practice_core.js';
-import { randomSeed, wholeNumber } from './seeds.js';
 import { texts } from './texts.js';
 
 const kMostProblems = 20;
-const kMostSeed = 4294967295;
 
 function field(id, label, value) {
   const box = element('input', {
@@ -96,17 +96,23 @@ export function createWorksheet(place, host) {
     make,
   );
 
-  // Each value's fault marked on its box; the first one said.
+  // Each value's fault marked on its box; the first fault said.
   const faults = () => {
-    const found = [
-      [count.box, wholeNumber(count.box.value, kMostProblems) >= 1 ? null : texts.badCount],
-      [number.box, wholeNumber(number.box.value, kMostSeed) === null ? texts.badNumber : null],
+    const checked = [
+      {
+        box: count.box,
+        fault: wholeNumber(count.box.value, kMostProblems) >= 1 ? null : texts.badCount,
+      },
+      {
+        box: number.box,
+        fault: wholeNumber(number.box.value, kMostSeed) === null ? texts.badNumber : null,
+      },
     ];
-    for (const fault of found) {
-      fault[0].setAttribute('aria-invalid', String(fault[1] !== null));
+    for (const value of checked) {
+      value.box.setAttribute('aria-invalid', String(value.fault !== null));
     }
-    const said = found.filter((fault) => fault[1] !== null);
-    return said.length > 0 ? said[0][1] : pairs.chosen() === 0 ? texts.noPairs : null;
+    const first = checked.find((value) => value.fault !== null);
+    return first ? first.fault : pairs.chosen() === 0 ? texts.noPairs : null;
   };
 
   make.addEventListener('click', () => {

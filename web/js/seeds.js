@@ -1,4 +1,7 @@
-// A seed nobody chose: a new problem or sheet each time.
+// The seeds problems are made from: any whole number below 2³², as a link or a sheet's number
+// names it, or one nobody chose.
+export const kMostSeed = 4294967295;
+
 export const randomSeed = () => crypto.getRandomValues(new Uint32Array(1))[0];
 
 // A whole number from 0 to `most` as typed, digits only; else null.
